@@ -1,0 +1,44 @@
+#pragma once
+// The ordered gadget records of the current form, with a name index so that
+// finding every record of a name costs as many steps as there are such records.
+#include "core/gadget_record.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringView>
+#include <span>
+#include <vector>
+
+namespace dw {
+
+class RecordList {
+public:
+    void clear();
+    GadgetRecord& append(GadgetRecord record);
+
+    qsizetype size() const { return static_cast<qsizetype>(records_.size()); }
+    bool isEmpty() const { return records_.empty(); }
+
+    std::vector<GadgetRecord>::iterator begin() { return records_.begin(); }
+    std::vector<GadgetRecord>::iterator end() { return records_.end(); }
+    std::vector<GadgetRecord>::const_iterator begin() const { return records_.begin(); }
+    std::vector<GadgetRecord>::const_iterator end() const { return records_.end(); }
+    GadgetRecord& operator[](qsizetype i) { return records_[static_cast<std::size_t>(i)]; }
+    const GadgetRecord& operator[](qsizetype i) const { return records_[static_cast<std::size_t>(i)]; }
+
+    // Positions of every record whose name is exactly this one, in list order.
+    std::span<const qsizetype> positionsOf(QStringView name) const;
+
+    // Calls visit for every record of that name, first to last.
+    template <typename Visit>
+    void forEachNamed(QStringView name, Visit visit) {
+        for (qsizetype position : positionsOf(name))
+            visit(records_[static_cast<std::size_t>(position)]);
+    }
+
+private:
+    std::vector<GadgetRecord> records_;
+    QHash<QString, std::vector<qsizetype>> byName_;
+};
+
+} // namespace dw

@@ -1,0 +1,40 @@
+#pragma once
+// Everything the operations show to the user or change in the window goes
+// through this interface, so the operations can run without a screen. The
+// window implements it with real dialogs; tests answer it from a script.
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace dw {
+
+struct FileDialogRequest {
+    QString title;
+    QString folder;    // empty: the dialog picks its own folder
+    QString fileName;  // preset of the name field, empty when none
+    QString patterns;  // "Label|*.ext|Label|*.*"
+    int patternIndex = 0;
+};
+
+using GadgetRow = std::array<QString, 6>;  // name, type, x, y, width, height
+
+class UserSeam {
+public:
+    virtual ~UserSeam() = default;
+
+    // The chosen path, or the empty text when the dialog was cancelled or failed.
+    virtual QString chooseFileToOpen(const FileDialogRequest& request) = 0;
+    virtual QString chooseFileToSave(const FileDialogRequest& request) = 0;
+
+    virtual void showMessage(const QString& title, const QString& text) = 0;
+    // True only for Yes.
+    virtual bool askYesNo(const QString& title, const QString& text) = 0;
+
+    virtual void clearGadgetRows() = 0;
+    // Appends rows at the end of the gadget list, in the given order.
+    virtual void appendGadgetRows(std::vector<GadgetRow> rows) = 0;
+    virtual void setFormFileLabel(const QString& text) = 0;
+    virtual void setProjectFileLabel(const QString& text) = 0;
+};
+
+} // namespace dw

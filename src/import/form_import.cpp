@@ -1,0 +1,65 @@
+#include "import/form_import.h"
+
+#include "core/file_requester.h"
+#include "import/form_line.h"
+#include "text/text_file.h"
+#include "text/text_ops.h"
+
+namespace dw {
+
+namespace {
+
+bool IsSupportedHeader(QStringView line) {
+    return FindText(line, u"Form Designer for Purebasic - 5.21") > 0 ||
+           FindText(line, u"Form Designer for Purebasic - 5.22") > 0;
+}
+
+void ShowRecords(Tool& tool) {
+    std::vector<GadgetRow> rows;
+    rows.reserve(static_cast<std::size_t>(tool.records.size()));
+    for (const GadgetRecord& record : tool.records) {
+        rows.push_back({record.name, record.type, FormatInteger(record.x), FormatInteger(record.y),
+                        FormatInteger(record.width), FormatInteger(record.height)});
+    }
+    tool.user.appendGadgetRows(std::move(rows));
+}
+
+} // namespace
+
+void ImportFormFile(Tool& tool, bool fromProject) {
+    if (!fromProject) {
+        const QString chosen =
+            AskOpenFile(tool.user, QStringLiteral("FormDesinger Datei laden"), QString(),
+                        QStringLiteral("PureBasic (*.pbf)|*.pbf|Alle Dateien (*.*)|*.*"), 0, 0, tool.state.dataLoaded != 0);
+        if (chosen.isEmpty())
+            return;
+        tool.state.formPath = chosen;
+    }
+
+    tool.records.clear();
+    tool.user.clearGadgetRows();
+
+    const bool opened = OpenTextForReading(tool.state.formPath);
+    if (opened) {
+        if (!IsSupportedHeader(ReadTextLine())) {
+            CloseTextFile();
+            tool.user.showMessage(QStringLiteral("FEHLER!"),
+                                  QStringLiteral("Sie haben keine Purebasic 5.21 FormDesinger Datei ausgwählt."));
+            return;
+        }
+        while (!AtEndOfText())
+            ProcessFormLine(ReadTextLine(), tool.state, tool.records);
+        CloseTextFile();
+    }
+
+    tool.user.setFormFileLabel(QStringLiteral("Aktuelle FormDesinger Datei: ") + tool.state.formPath);
+    tool.state.dataLoaded = 1;
+    tool.user.setProjectFileLabel(QStringLiteral("Aktuelle Projekt Datei: "));
+    ShowRecords(tool);
+
+    if (!opened)
+        tool.user.showMessage(QStringLiteral("Fehler!"),
+                              QStringLiteral("PBF- Datei konnte nicht geöffnet/gefunden werden."));
+}
+
+} // namespace dw

@@ -1,0 +1,171 @@
+#include "project/key_value_file.h"
+
+#include "project/key_value_parse.h"
+#include "text/platform_file.h"
+
+#include <QFile>
+#include <QHash>
+
+namespace dw {
+
+namespace {
+
+enum class Mode { None, Created, Opened };
+
+struct CurrentFile {
+    Mode mode = Mode::None;
+    platform::ReplaceTarget target;
+    KeyValueContent content;
+    std::size_t group = 0;  // section index; 0 is the area before the first group
+    QByteArray pendingGroup;
+    bool hasPending = false;
+    bool modified = false;
+    QHash<QByteArray, std::size_t> groupByFoldedName;  // first section of each name
+};
+
+CurrentFile file;
+
+void Forget() {
+    file.mode = Mode::None;
+    file.content = KeyValueContent();
+    file.group = 0;
+    file.pendingGroup.clear();
+    file.hasPending = false;
+    file.modified = false;
+    file.groupByFoldedName.clear();
+}
+
+void CreatePendingGroup() {
+    if (!file.hasPending)
+        return;
+    file.content.sections.push_back(KeyValueSection{file.pendingGroup, {}});
+    file.group = file.content.sections.size() - 1;
+    file.groupByFoldedName.insert(FoldAsciiCase(file.pendingGroup), file.group);
+    file.pendingGroup.clear();
+    file.hasPending = false;
+}
+
+const KeyValueEntry* FindKey(const QByteArray& key) {
+    if (file.mode == Mode::None)
+        return nullptr;
+    for (const KeyValueEntry& entry : file.content.sections[file.group].entries) {
+        if (!entry.isComment && NamesEqual(entry.name, key))
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool CreateKeyValueFile(const QString& path) {
+    CloseKeyValueFile();
+    if (!platform::BeginReplace(path, file.target))
+        return false;
+    file.mode = Mode::Created;
+    return true;
+}
+
+bool OpenKeyValueFile(const QString& path) {
+    CloseKeyValueFile();
+    if (path.isEmpty())
+        return false;
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly) || source.isSequential())
+        return false;
+    file.content = ParseKeyValueText(source.readAll());
+    file.mode = Mode::Opened;
+    return true;
+}
+
+bool CloseKeyValueFile() {
+    bool ok = true;
+    if (file.mode == Mode::Created) {
+        const QByteArray bytes = file.modified ? SerializeKeyValueText(file.content) : QByteArray();
+        if (platform::WriteAll(file.target.fd, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                               static_cast<std::size_t>(bytes.size()))) {
+            ok = platform::CommitReplace(file.target);
+        } else {
+            platform::AbortReplace(file.target);
+            ok = false;
+        }
+    }
+    Forget();
+    return ok;
+}
+
+bool SelectGroup(const QString& name) {
+    if (file.mode == Mode::None)
+        return false;
+    file.hasPending = false;
+    file.pendingGroup.clear();
+    if (name.isEmpty()) {
+        file.group = 0;
+        return true;
+    }
+    const QByteArray utf8 = name.toUtf8();
+    const auto found = file.groupByFoldedName.constFind(FoldAsciiCase(utf8));
+    if (found != file.groupByFoldedName.constEnd()) {
+        file.group = *found;
+        return true;
+    }
+    file.pendingGroup = utf8;
+    file.hasPending = true;
+    return false;
+}
+
+void WriteTextKey(const QString& key, const QString& value) {
+    if (file.mode == Mode::None)
+        return;
+    CreatePendingGroup();
+    const QByteArray name = key.toUtf8();
+    std::vector<KeyValueEntry>& entries = file.content.sections[file.group].entries;
+    bool replaced = false;
+    for (KeyValueEntry& entry : entries) {
+        if (!entry.isComment && NamesEqual(entry.name, name)) {
+            entry.name = name;
+            entry.value = value.toUtf8();
+            replaced = true;
+            break;
+        }
+    }
+    if (!replaced)
+        entries.push_back(KeyValueEntry{name, value.toUtf8(), false});
+    file.modified = true;
+}
+
+void WriteIntegerKey(const QString& key, std::int32_t value) {
+    WriteTextKey(key, QString::number(value));
+}
+
+void RewindGroups() {
+    file.group = 0;
+}
+
+bool NextGroup() {
+    if (file.mode == Mode::None || file.group + 1 >= file.content.sections.size())
+        return false;
+    ++file.group;
+    return true;
+}
+
+QString CurrentGroupName() {
+    if (file.mode == Mode::None || file.group == 0)
+        return QString();
+    return QString::fromUtf8(file.content.sections[file.group].name);
+}
+
+QString ReadTextKey(const QString& key, const QString& defaultValue) {
+    const KeyValueEntry* entry = FindKey(key.toUtf8());
+    if (!entry)
+        return defaultValue;
+    return QString::fromUtf8(TrimBlanksAndTabs(entry->value));
+}
+
+std::int32_t ReadIntegerKey(const QString& key, std::int32_t defaultValue) {
+    const KeyValueEntry* entry = FindKey(key.toUtf8());
+    if (!entry)
+        return defaultValue;
+    return ParseLeadingDecimal(entry->value);
+}
+
+} // namespace dw

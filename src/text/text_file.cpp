@@ -1,0 +1,173 @@
+#include "text/text_file.h"
+
+#include "text/platform_file.h"
+
+#include <QByteArray>
+#include <QStringDecoder>
+
+#include <cstring>
+
+namespace dw {
+
+namespace {
+
+constexpr std::size_t kBufferSize = 4096;
+
+enum class SlotMode { Empty, Reading, Writing };
+
+// Plain static storage: the crash path reads it without allocating.
+struct Slot {
+    SlotMode mode = SlotMode::Empty;
+    int readFd = -1;
+    platform::ReplaceTarget target;
+    bool writeFailed = false;
+    unsigned char buffer[kBufferSize] = {};
+    std::size_t used = 0;  // writing: bytes waiting; reading: bytes in the buffer
+    std::size_t next = 0;  // reading: next unread byte
+    bool atEnd = false;    // reading: the file has no more bytes beyond the buffer
+};
+
+Slot slot;
+
+bool Refill() {
+    if (slot.atEnd)
+        return false;
+    slot.used = platform::ReadSome(slot.readFd, slot.buffer, kBufferSize);
+    slot.next = 0;
+    if (slot.used == 0) {
+        slot.atEnd = true;
+        return false;
+    }
+    return true;
+}
+
+bool HaveByte() {
+    return slot.next < slot.used || Refill();
+}
+
+void FlushBuffer() {
+    if (slot.used > 0 && !slot.writeFailed)
+        slot.writeFailed = !platform::WriteAll(slot.target.fd, slot.buffer, slot.used);
+    slot.used = 0;
+}
+
+void Put(const unsigned char* data, std::size_t size) {
+    if (slot.writeFailed)
+        return;
+    if (size > kBufferSize - slot.used)
+        FlushBuffer();
+    if (size >= kBufferSize) {
+        if (!slot.writeFailed)
+            slot.writeFailed = !platform::WriteAll(slot.target.fd, data, size);
+        return;
+    }
+    std::memcpy(slot.buffer + slot.used, data, size);
+    slot.used += size;
+}
+
+void ResetSlot() {
+    slot.mode = SlotMode::Empty;
+    slot.readFd = -1;
+    slot.writeFailed = false;
+    slot.used = 0;
+    slot.next = 0;
+    slot.atEnd = false;
+}
+
+} // namespace
+
+bool OpenTextForReading(const QString& path) {
+    CloseTextFile();
+    const int fd = platform::OpenForReading(path);
+    if (fd < 0)
+        return false;
+    slot.mode = SlotMode::Reading;
+    slot.readFd = fd;
+    return true;
+}
+
+QString ReadTextLine() {
+    if (slot.mode != SlotMode::Reading)
+        return QString();
+    QByteArray bytes;
+    while (HaveByte()) {
+        const unsigned char* start = slot.buffer + slot.next;
+        const unsigned char* end = slot.buffer + slot.used;
+        const unsigned char* p = start;
+        while (p < end && *p != '\n' && *p != '\r' && *p != 0)
+            ++p;
+        bytes.append(reinterpret_cast<const char*>(start), p - start);
+        slot.next += static_cast<std::size_t>(p - start);
+        if (p == end)
+            continue;
+        const unsigned char ender = *p;
+        ++slot.next;
+        if (ender == '\r' && HaveByte() && slot.buffer[slot.next] == '\n')
+            ++slot.next;
+        break;
+    }
+    // A byte-order mark is not special here: it becomes U+FEFF like any character.
+    static QStringDecoder decoder(QStringDecoder::Utf8,
+                                  QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+bool AtEndOfText() {
+    return slot.mode != SlotMode::Reading || !HaveByte();
+}
+
+bool CreateTextFile(const QString& path) {
+    CloseTextFile();
+    if (!platform::BeginReplace(path, slot.target))
+        return false;
+    slot.mode = SlotMode::Writing;
+    return true;
+}
+
+void WriteTextLine(QStringView text) {
+    if (slot.mode != SlotMode::Writing)
+        return;
+    if (!text.isEmpty()) {
+        const QByteArray bytes = text.toUtf8();
+        Put(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
+    }
+    static const unsigned char lineEnd[2] = {'\r', '\n'};
+    Put(lineEnd, 2);
+}
+
+bool CloseTextFile() {
+    bool ok = true;
+    if (slot.mode == SlotMode::Reading) {
+        platform::CloseFile(slot.readFd);
+    } else if (slot.mode == SlotMode::Writing) {
+        FlushBuffer();
+        if (slot.writeFailed) {
+            platform::AbortReplace(slot.target);
+            ok = false;
+        } else {
+            ok = platform::CommitReplace(slot.target);
+        }
+    }
+    ResetSlot();
+    return ok;
+}
+
+bool TextFileWriteFailed() {
+    return slot.mode == SlotMode::Writing && slot.writeFailed;
+}
+
+void FlushTextFileInSignalHandler() {
+    if (slot.mode != SlotMode::Writing)
+        return;
+    if (slot.used > 0 && !slot.writeFailed)
+        platform::WriteAll(slot.target.fd, slot.buffer, slot.used);
+    slot.used = 0;
+    platform::CommitReplaceInSignalHandler(slot.target);
+    slot.mode = SlotMode::Empty;
+}
+
+std::int64_t FileSizeOf(const QString& path) {
+    return platform::FileSizeOf(path);
+}
+
+} // namespace dw
