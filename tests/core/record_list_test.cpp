@@ -1,0 +1,24 @@
+#include "core/record_list.h"
+
+#include <gtest/gtest.h>
+
+namespace dw {
+namespace {
+
+TEST(RecordList, LookupFindsEveryRecordOfTheExactNameInListOrder) {
+    RecordList list;
+    list.append(GadgetRecord{"Button_0", "ButtonGadget", 1});
+    list.append(GadgetRecord{"Text_0", "TextGadget", 2});
+    list.append(GadgetRecord{"Button_0", "ButtonGadget", 3});
+    std::vector<int> xs;
+    list.forEachNamed(u"Button_0", [&](GadgetRecord& r) { xs.push_back(r.x); });
+    EXPECT_EQ(xs, (std::vector<int>{1, 3}));
+    EXPECT_TRUE(list.positionsOf(u"button_0").empty());
+    EXPECT_TRUE(list.positionsOf(u"Button_0 ").empty());
+    list.clear();
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_TRUE(list.positionsOf(u"Button_0").empty());
+}
+
+} // namespace
+} // namespace dw
