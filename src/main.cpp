@@ -1,0 +1,20 @@
+// Dehnwerk: reads a Form Designer form, lets the user mark which geometry
+// values follow the window size, and writes the ResizeGadget statements.
+#include "core/gadget_keywords.h"
+#include "crash/crash_handler.h"
+#include "ui/application.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    dw::InstallCrashHandler();
+    int exitCode = 0;
+    {
+        dw::Application tool;
+        tool.start();
+        exitCode = qt.exec();
+        tool.release();
+    }
+    return exitCode;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The rows of the gadget list: six texts each, as the import made them. A
+// model, so the view only ever draws the rows on screen.
+#include "core/user_seam.h"
+
+#include <QAbstractTableModel>
+#include <vector>
+
+namespace dw {
+
+class GadgetListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    void clear();
+    void append(std::vector<GadgetRow> rows);
+    QString name(int row) const;
+
+private:
+    std::vector<GadgetRow> rows_;
+};
+
+} // namespace dw
