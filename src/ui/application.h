@@ -27,6 +27,7 @@ public:
     Tool& tool() { return *tool_; }
     EventRouter& router() { return router_; }
     QTimer& timer() { return timer_; }
+    QtUserSeam& windowSeam() { return *qtUser_; }
 
     // What ending the process means; tests replace it.
     std::function<void()> exitProcess;
