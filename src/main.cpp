@@ -5,9 +5,17 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
+    // The standard buttons and the file dialogs speak the platform's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     dw::InstallCrashHandler();
     int exitCode = 0;
     {

@@ -78,6 +78,7 @@ void MainWindow::buildControls() {
             list_->setWordWrap(false);
             list_->verticalHeader()->hide();
             list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+            list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
             list_->horizontalHeader()->setHighlightSections(false);
             for (std::size_t c = 0; c < kGadgetListColumns.size(); ++c)
                 list_->horizontalHeader()->resizeSection(static_cast<int>(c), kGadgetListColumns[c].width);
