@@ -93,6 +93,11 @@ bool CloseKeyValueFile() {
     return ok;
 }
 
+void AbandonKeyValueFileInSignalHandler() {
+    if (file.mode == Mode::Created)
+        platform::AbortReplace(file.target);
+}
+
 bool SelectGroup(const QString& name) {
     if (file.mode == Mode::None)
         return false;

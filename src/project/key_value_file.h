@@ -26,6 +26,10 @@ bool SelectGroup(const QString& name);
 void WriteTextKey(const QString& key, const QString& value);
 void WriteIntegerKey(const QString& key, std::int32_t value);
 
+// For the fatal-fault path: drops a file being created, so that the file at
+// its path keeps its previous version. Only system calls.
+void AbandonKeyValueFileInSignalHandler();
+
 void RewindGroups();
 bool NextGroup();
 QString CurrentGroupName();

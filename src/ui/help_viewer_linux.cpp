@@ -1,5 +1,7 @@
 #include "ui/help_viewer.h"
 
+#include "crash/crash_handler.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -32,6 +34,8 @@ public:
             process->setStandardOutputFile(QProcess::nullDevice());
             process->setStandardErrorFile(QProcess::nullDevice());
             process->start();
+            if (process->processId() > 0)
+                EndChildOnCrash(static_cast<long>(process->processId()));
             viewers_.push_back(std::move(process));
             return;
         }
@@ -39,6 +43,7 @@ public:
 
     void closeAll() override {
         for (auto& process : viewers_) {
+            ForgetChildOnCrash(static_cast<long>(process->processId()));
             if (process->state() == QProcess::NotRunning)
                 continue;
             process->terminate();

@@ -1,5 +1,7 @@
 #pragma once
 // Small helpers for tests that put bytes into files and read them back.
+#include "support/qt_print.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>

@@ -2,6 +2,7 @@
 // Answers the operations' dialogs and questions from a script and records
 // everything they showed, in order.
 #include "core/user_seam.h"
+#include "support/qt_print.h"
 
 #include <QStringList>
 #include <deque>
