@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <sched.h>
 #include <sys/wait.h>
 #include <ucontext.h>
 #include <unistd.h>
@@ -33,11 +34,16 @@ constexpr int kMaxFrames = 128;
 constexpr int kFixedArgs = 16;  // helper, pid, 3 fault values, 9 registers, prefix, report file
 constexpr int kMaxChildren = 16;
 
+// The fault path runs outside the sanitizers' reach: on the alternate stack
+// their bookkeeping of the thread's stack no longer holds.
+#define DW_FAULT_PATH __attribute__((no_sanitize("address", "undefined")))
+
 // Everything the handler touches is static: it must not allocate.
 struct sigaction previousActions[kSignalCount];
 stack_t previousAltStack;
 bool installed = false;
 alignas(16) unsigned char altStack[256 * 1024];
+alignas(16) unsigned char helperStack[64 * 1024];
 char helperPath[4096];
 char ownPrefix[4096];
 char reportFile[4096];
@@ -52,7 +58,7 @@ void CopyText(const QByteArray& from, char (&to)[4096]) {
     to[n] = '\0';
 }
 
-void FormatUnsigned(std::uint64_t value, char* out) {
+DW_FAULT_PATH void FormatUnsigned(std::uint64_t value, char* out) {
     char digits[24];
     int n = 0;
     do {
@@ -64,13 +70,18 @@ void FormatUnsigned(std::uint64_t value, char* out) {
     out[n] = '\0';
 }
 
-std::uint32_t Low32(std::uint64_t value) {
+DW_FAULT_PATH void SayOnStandardError(const char* text) {
+    const ssize_t ignored = ::write(STDERR_FILENO, text, std::strlen(text));
+    (void)ignored;
+}
+
+DW_FAULT_PATH std::uint32_t Low32(std::uint64_t value) {
     return static_cast<std::uint32_t>(value);
 }
 
 // The last steps of the process: the pending lines reach their file, a project
 // being written keeps its previous version, viewers end, and the process ends.
-[[noreturn]] void EndAfterFault() {
+DW_FAULT_PATH [[noreturn]] void EndAfterFault() {
     FlushTextFileInSignalHandler();
     AbandonKeyValueFileInSignalHandler();
     for (auto& child : children) {
@@ -81,42 +92,55 @@ std::uint32_t Low32(std::uint64_t value) {
     ::_exit(0);
 }
 
-void ShowReportAndWait(const FaultRecord& record, const unw_word_t* frames, int frameCount) {
+DW_FAULT_PATH void AddNumberArg(int& arg, std::uint64_t value) {
+    FormatUnsigned(value, numberArgs[arg]);
+    helperArgv[arg] = numberArgs[arg];
+    ++arg;
+}
+
+DW_FAULT_PATH int StartHelper(void*) {
+    ::execve(helperPath, helperArgv, environ);
+    ::_exit(127);
+}
+
+DW_FAULT_PATH void ShowReportAndWait(const FaultRecord& record, const unw_word_t* frames, int frameCount) {
     int arg = 0;
     helperArgv[arg++] = helperPath;
-    auto number = [&](std::uint64_t value) {
-        FormatUnsigned(value, numberArgs[arg]);
-        helperArgv[arg] = numberArgs[arg];
-        ++arg;
-    };
-    number(static_cast<std::uint64_t>(::getpid()));
-    number(record.errorCode);
-    number(record.codeAddress);
-    number(record.targetAddress);
+    AddNumberArg(arg, static_cast<std::uint64_t>(::getpid()));
+    AddNumberArg(arg, record.errorCode);
+    AddNumberArg(arg, record.codeAddress);
+    AddNumberArg(arg, record.targetAddress);
     for (std::uint32_t value : record.registers)
-        number(value);
+        AddNumberArg(arg, value);
     helperArgv[arg++] = ownPrefix;
     helperArgv[arg++] = reportFile[0] ? reportFile : const_cast<char*>("-");
     for (int i = 0; i < frameCount; ++i)
-        number(frames[i]);
+        AddNumberArg(arg, frames[i]);
     helperArgv[arg] = nullptr;
 
-    // vfork runs no fork handlers, so a fault inside malloc cannot deadlock here.
-    const pid_t child = ::vfork();
-    if (child == 0) {
-        ::execve(helperPath, helperArgv, environ);
-        ::_exit(127);
-    }
-    if (child < 0)
-        return;
+    // The helper starts on a stack of its own, sharing memory until it execs,
+    // like vfork but without fork handlers (a fault inside malloc cannot
+    // deadlock here) and without touching the faulted thread's stack.
+    const pid_t child = ::clone(StartHelper, helperStack + sizeof helperStack, CLONE_VM | CLONE_VFORK | SIGCHLD, nullptr);
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    if (child > 0) {
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
     }
+    if (child < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        SayOnStandardError("dehnwerk: the crash report could not be shown\n");
 }
 
-void OnFault(int signo, siginfo_t* info, void* context) {
-    if (handlingFault)
-        EndAfterFault();  // a fault while reporting one: end with what we have
+DW_FAULT_PATH void OnFault(int signo, siginfo_t* info, void* context) {
+    if (handlingFault) {
+        // A fault while reporting one: end with what we have.
+        char where[24];
+        FormatUnsigned(static_cast<std::uint64_t>(static_cast<ucontext_t*>(context)->uc_mcontext.gregs[REG_RIP]), where);
+        SayOnStandardError("dehnwerk: a second fault happened while the first was reported, at ");
+        SayOnStandardError(where);
+        SayOnStandardError("\n");
+        EndAfterFault();
+    }
     handlingFault = 1;
 
     auto* uc = static_cast<ucontext_t*>(context);
