@@ -146,7 +146,8 @@ DW_FAULT_PATH void OnFault(int signo, siginfo_t* info, void* context) {
     auto* uc = static_cast<ucontext_t*>(context);
     const greg_t* g = uc->uc_mcontext.gregs;
     FaultRecord record;
-    const auto faultAddress = reinterpret_cast<std::uintptr_t>(info->si_addr);
+    // A signal sent by another process (kill) carries no address of its own.
+    const auto faultAddress = info->si_code > 0 ? reinterpret_cast<std::uintptr_t>(info->si_addr) : 0;
     record.errorCode = ErrorCodeForSignal(signo, info->si_code, faultAddress, static_cast<std::uintptr_t>(g[REG_RSP]));
     record.codeAddress = Low32(static_cast<std::uint64_t>(g[REG_RIP]));
     record.targetAddress = record.errorCode == fault::AccessViolation ? Low32(faultAddress) : 0;

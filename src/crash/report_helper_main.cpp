@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QMessageBox>
 
 #include <cstdlib>
@@ -56,6 +57,8 @@ int main(int argc, char** argv) {
     QString shown = text;
     shown.replace(u'\r', u'\n');
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("OnError example"), shown, QMessageBox::Ok);
+    // The labels are padded to one width so that the values line up.
+    box.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     box.exec();
     return 0;
 }
