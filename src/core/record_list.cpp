@@ -4,20 +4,49 @@ namespace dw {
 
 void RecordList::clear() {
     records_.clear();
-    byName_.clear();
+    firstByName_.clear();
+    nextSameName_.clear();
+    indexed_ = true;
 }
 
 GadgetRecord& RecordList::append(GadgetRecord record) {
-    byName_[record.name].push_back(size());
     records_.push_back(std::move(record));
+    indexed_ = false;
     return records_.back();
 }
 
-std::span<const qsizetype> RecordList::positionsOf(QStringView name) const {
-    const auto found = byName_.constFind(name.toString());
-    if (found == byName_.constEnd())
-        return {};
-    return {found->data(), found->size()};
+void RecordList::buildIndex() const {
+    firstByName_.clear();
+    firstByName_.reserve(size());
+    nextSameName_.assign(records_.size(), -1);
+    // Walking backwards, each record becomes the first of its name and points on to the previous first.
+    for (qsizetype at = size() - 1; at >= 0; --at) {
+        const QString& name = records_[static_cast<std::size_t>(at)].name;
+        const auto found = firstByName_.find(name);
+        if (found == firstByName_.end()) {
+            firstByName_.insert(name, at);
+        } else {
+            nextSameName_[static_cast<std::size_t>(at)] = *found;
+            *found = at;
+        }
+    }
+    indexed_ = true;
+}
+
+qsizetype RecordList::firstNamed(QStringView name) const {
+    if (!indexed_)
+        buildIndex();
+    const auto found = firstByName_.constFind(name.toString());
+    return found == firstByName_.constEnd() ? -1 : *found;
+}
+
+std::vector<qsizetype> RecordList::positionsOf(QStringView name) const {
+    std::vector<qsizetype> positions;
+    if (!indexed_)
+        buildIndex();
+    for (qsizetype at = firstNamed(name); at >= 0; at = nextSameName_[static_cast<std::size_t>(at)])
+        positions.push_back(at);
+    return positions;
 }
 
 } // namespace dw

@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QString>
 #include <QStringView>
-#include <span>
 #include <vector>
 
 namespace dw {
@@ -27,18 +26,25 @@ public:
     const GadgetRecord& operator[](qsizetype i) const { return records_[static_cast<std::size_t>(i)]; }
 
     // Positions of every record whose name is exactly this one, in list order.
-    std::span<const qsizetype> positionsOf(QStringView name) const;
+    std::vector<qsizetype> positionsOf(QStringView name) const;
 
     // Calls visit for every record of that name, first to last.
     template <typename Visit>
     void forEachNamed(QStringView name, Visit visit) {
-        for (qsizetype position : positionsOf(name))
-            visit(records_[static_cast<std::size_t>(position)]);
+        for (qsizetype at = firstNamed(name); at >= 0; at = nextSameName_[static_cast<std::size_t>(at)])
+            visit(records_[static_cast<std::size_t>(at)]);
     }
 
 private:
+    qsizetype firstNamed(QStringView name) const;
+    void buildIndex() const;
+
     std::vector<GadgetRecord> records_;
-    QHash<QString, std::vector<qsizetype>> byName_;
+    // Built on the first lookup after the list changed, so an import pays nothing
+    // for it: the first record of each name, and for each record the next one of its name.
+    mutable QHash<QString, qsizetype> firstByName_;
+    mutable std::vector<qsizetype> nextSameName_;
+    mutable bool indexed_ = true;
 };
 
 } // namespace dw

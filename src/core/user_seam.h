@@ -3,7 +3,7 @@
 // through this interface, so the operations can run without a screen. The
 // window implements it with real dialogs; tests answer it from a script.
 #include <QString>
-#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace dw {
@@ -16,7 +16,20 @@ struct FileDialogRequest {
     int patternIndex = 0;
 };
 
-using GadgetRow = std::array<QString, 6>;  // name, type, x, y, width, height
+// One row of the gadget list. The numbers become text only when a row is
+// drawn, so that filling the list with many rows stays cheap.
+struct GadgetRow {
+    QString name;
+    QString type;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool operator==(const GadgetRow&) const = default;
+};
+
+// The text of column 0 to 5: name, type, x, y, width, height in plain decimal.
+QString GadgetRowText(const GadgetRow& row, int column);
 
 class UserSeam {
 public:

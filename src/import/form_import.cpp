@@ -18,8 +18,7 @@ void ShowRecords(Tool& tool) {
     std::vector<GadgetRow> rows;
     rows.reserve(static_cast<std::size_t>(tool.records.size()));
     for (const GadgetRecord& record : tool.records) {
-        rows.push_back({record.name, record.type, FormatInteger(record.x), FormatInteger(record.y),
-                        FormatInteger(record.width), FormatInteger(record.height)});
+        rows.push_back({record.name, record.type, record.x, record.y, record.width, record.height});
     }
     tool.user.appendGadgetRows(std::move(rows));
 }

@@ -3,23 +3,33 @@
 #include "core/gadget_keywords.h"
 #include "text/text_ops.h"
 
+#include <cstring>
+
 namespace dw {
 
 namespace {
 
+// True when any keyword stands anywhere in line. Every keyword ends in
+// "Gadget", so a keyword occurs exactly where an occurrence of "Gadget" is
+// preceded by the rest of that keyword: one pass over the line instead of one
+// search per keyword.
 bool HasGadgetKeyword(QStringView line) {
-    // Every keyword ends in "Gadget": most lines of a form fail this one search.
-    if (FindText(line, u"Gadget") == 0)
-        return false;
-    for (QStringView keyword : GadgetKeywords) {
-        if (FindText(line, keyword) > 0)
-            return true;
+    constexpr QStringView tail = u"Gadget";
+    for (int at = FindText(line, tail); at > 0;) {
+        const qsizetype end = at - 1 + tail.size();
+        for (QStringView keyword : GadgetKeywords) {
+            if (keyword.size() <= end &&
+                std::memcmp(line.data() + end - keyword.size(), keyword.data(), keyword.size() * sizeof(QChar)) == 0)
+                return true;
+        }
+        const int next = FindText(line.mid(at), tail);
+        at = next > 0 ? at + next : 0;
     }
     return false;
 }
 
-std::int32_t NumberField(QStringView line, int index) {
-    return LowBits32(ParseInteger(TrimLeadingSpaces(FieldViewAt(line, index, u","))));
+std::int32_t NumberOf(QStringView field) {
+    return LowBits32(ParseInteger(TrimLeadingSpaces(field)));
 }
 
 } // namespace
@@ -38,10 +48,18 @@ void ProcessFormLine(QStringView line, ToolState& state, RecordList& records) {
         GadgetRecord record;
         record.name = RemoveText(FieldViewAt(line, 1, u" = "), u" ");
         record.type = FieldAt(FieldViewAt(line, 1, u"("), 2, u" = ");
-        record.x = NumberField(line, 2);
-        record.y = NumberField(line, 3);
-        record.width = NumberField(line, 4);
-        record.height = NumberField(line, 5);
+        // The comma parts 1 to 5 in one pass, each as FieldAt (line, k, ",") cuts it.
+        QStringView parts[6];
+        qsizetype start = 0;
+        for (int k = 1; k <= 5 && start >= 0; ++k) {
+            const qsizetype comma = line.indexOf(u',', start);
+            parts[k] = comma < 0 ? line.mid(start) : line.mid(start, comma - start);
+            start = comma < 0 ? -1 : comma + 1;
+        }
+        record.x = NumberOf(parts[2]);
+        record.y = NumberOf(parts[3]);
+        record.width = NumberOf(parts[4]);
+        record.height = NumberOf(parts[5]);
         records.append(std::move(record));
     }
 }

@@ -79,20 +79,21 @@ void LoadProject(Tool& tool) {
                 return;
             }
         }
-        const std::span<const qsizetype> named = tool.records.positionsOf(group);
-        if (named.empty())
-            continue;
-        const std::int32_t dynX = ReadIntegerKey(QStringLiteral("x"), 0);
-        const std::int32_t dynY = ReadIntegerKey(QStringLiteral("y"), 0);
-        const std::int32_t dynWidth = ReadIntegerKey(QStringLiteral("breite"), 0);
-        const std::int32_t dynHeight = ReadIntegerKey(QStringLiteral("hoehe"), 0);
-        for (qsizetype position : named) {
-            GadgetRecord& record = tool.records[position];
+        bool read = false;
+        std::int32_t dynX = 0, dynY = 0, dynWidth = 0, dynHeight = 0;
+        tool.records.forEachNamed(group, [&](GadgetRecord& record) {
+            if (!read) {  // the keys are read once per group, not once per record
+                dynX = ReadIntegerKey(QStringLiteral("x"), 0);
+                dynY = ReadIntegerKey(QStringLiteral("y"), 0);
+                dynWidth = ReadIntegerKey(QStringLiteral("breite"), 0);
+                dynHeight = ReadIntegerKey(QStringLiteral("hoehe"), 0);
+                read = true;
+            }
             record.dynX = dynX;
             record.dynY = dynY;
             record.dynWidth = dynWidth;
             record.dynHeight = dynHeight;
-        }
+        });
     }
     tool.user.setProjectFileLabel(kProjectLabel + path);
     CloseKeyValueFile();

@@ -89,27 +89,33 @@ bool OpenTextForReading(const QString& path) {
 QString ReadTextLine() {
     if (slot.mode != SlotMode::Reading)
         return QString();
-    QByteArray bytes;
+    // A byte-order mark is not special here: it becomes U+FEFF like any character.
+    static QStringDecoder decoder(QStringDecoder::Utf8,
+                                  QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    // Bytes of a line that runs over the end of the buffer; most lines never need it.
+    QByteArray carried;
     while (HaveByte()) {
         const unsigned char* start = slot.buffer + slot.next;
         const unsigned char* end = slot.buffer + slot.used;
         const unsigned char* p = start;
         while (p < end && *p != '\n' && *p != '\r' && *p != 0)
             ++p;
-        bytes.append(reinterpret_cast<const char*>(start), p - start);
+        const QByteArrayView piece(start, p - start);
         slot.next += static_cast<std::size_t>(p - start);
-        if (p == end)
+        if (p == end) {
+            carried.append(piece);
             continue;
+        }
         const unsigned char ender = *p;
         ++slot.next;
+        QString line = carried.isEmpty() ? QString(decoder.decode(piece))
+                                         : QString(decoder.decode(QByteArrayView(carried.append(piece))));
+        // Looking for the LF may refill the buffer: the line is decoded before that.
         if (ender == '\r' && HaveByte() && slot.buffer[slot.next] == '\n')
             ++slot.next;
-        break;
+        return line;
     }
-    // A byte-order mark is not special here: it becomes U+FEFF like any character.
-    static QStringDecoder decoder(QStringDecoder::Utf8,
-                                  QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
+    return decoder.decode(QByteArrayView(carried));
 }
 
 bool AtEndOfText() {

@@ -1,13 +1,38 @@
 #include "text/text_ops.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace dw {
+
+namespace {
+
+// Index of the first occurrence of part at or after from, or -1. The form
+// reader searches every line for a few short phrases: a scan for the first
+// code unit and a compare beats a general string search set up per call.
+qsizetype IndexOf(QStringView text, QStringView part, qsizetype from) {
+    const qsizetype last = text.size() - part.size();
+    const QChar first = part.front();
+    const char16_t* const data = reinterpret_cast<const char16_t*>(text.data());
+    const char16_t* const needle = reinterpret_cast<const char16_t*>(part.data());
+    const std::size_t restBytes = static_cast<std::size_t>(part.size() - 1) * sizeof(char16_t);
+    while (from <= last) {
+        const qsizetype at = text.indexOf(first, from);  // a vectorised scan
+        if (at < 0 || at > last)
+            return -1;
+        if (std::memcmp(data + at + 1, needle + 1, restBytes) == 0)
+            return at;
+        from = at + 1;
+    }
+    return -1;
+}
+
+} // namespace
 
 int FindText(QStringView text, QStringView part) {
     if (text.isEmpty() || part.isEmpty())
         return 0;
-    const qsizetype at = text.indexOf(part, 0, Qt::CaseSensitive);
+    const qsizetype at = IndexOf(text, part, 0);
     return at < 0 ? 0 : static_cast<int>(at + 1);
 }
 
@@ -18,12 +43,12 @@ QStringView FieldViewAt(QStringView text, int index, QStringView separator) {
         return index == 1 ? text : QStringView();
     qsizetype start = 0;
     for (int field = 1; field < index; ++field) {
-        const qsizetype at = text.indexOf(separator, start, Qt::CaseSensitive);
+        const qsizetype at = IndexOf(text, separator, start);
         if (at < 0)
             return {};
         start = at + separator.size();
     }
-    const qsizetype end = text.indexOf(separator, start, Qt::CaseSensitive);
+    const qsizetype end = IndexOf(text, separator, start);
     return end < 0 ? text.mid(start) : text.mid(start, end - start);
 }
 
@@ -40,7 +65,7 @@ QString RemoveText(QStringView text, QStringView part) {
     result.reserve(text.size());
     qsizetype start = 0;
     while (true) {
-        const qsizetype at = text.indexOf(part, start, Qt::CaseSensitive);
+        const qsizetype at = IndexOf(text, part, start);
         if (at < 0)
             break;
         result.append(text.mid(start, at - start));

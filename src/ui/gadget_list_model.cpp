@@ -15,7 +15,7 @@ int GadgetListModel::columnCount(const QModelIndex& parent) const {
 QVariant GadgetListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
-    return rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
+    return GadgetRowText(rows_[static_cast<std::size_t>(index.row())], index.column());
 }
 
 QVariant GadgetListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -43,7 +43,7 @@ void GadgetListModel::append(std::vector<GadgetRow> rows) {
 QString GadgetListModel::name(int row) const {
     if (row < 0 || row >= rowCount())
         return QString();
-    return rows_[static_cast<std::size_t>(row)][0];
+    return rows_[static_cast<std::size_t>(row)].name;
 }
 
 } // namespace dw

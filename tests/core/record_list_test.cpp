@@ -1,4 +1,7 @@
 #include "core/record_list.h"
+#include "core/user_seam.h"
+
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +21,14 @@ TEST(RecordList, LookupFindsEveryRecordOfTheExactNameInListOrder) {
     list.clear();
     EXPECT_TRUE(list.isEmpty());
     EXPECT_TRUE(list.positionsOf(u"Button_0").empty());
+}
+
+TEST(GadgetRow, NumbersShowAsPlainDecimalsWithTheirSign) {
+    const GadgetRow row{"Big_0", "ButtonGadget", 10, -5, 31, INT32_MIN};
+    QStringList texts;
+    for (int column = 0; column < 7; ++column)
+        texts << GadgetRowText(row, column);
+    EXPECT_EQ(texts, (QStringList{"Big_0", "ButtonGadget", "10", "-5", "31", "-2147483648", ""}));
 }
 
 } // namespace

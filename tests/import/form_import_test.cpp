@@ -28,8 +28,8 @@ TEST(FormImport, ADesignerFormGivesItsWindowAndOneRecordPerGadgetLine) {
               (QStringList{"OkButton", "InfoEdit", QString::fromUtf8("TextGadget(#Text_Enum,140,340,200,20,\"Größe:ä,ö,ü\")"),
                            ";LogoImage", "\tLogoImage"}));
     ASSERT_EQ(t.user.rows.size(), 5u);
-    EXPECT_EQ(t.user.rows[0], (GadgetRow{"OkButton", "ButtonGadget", "20", "340", "100", "25"}));
-    EXPECT_EQ(t.user.rows[4], (GadgetRow{"\tLogoImage", "ImageGadget", "550", "10", "100", "50"}));
+    EXPECT_EQ(t.user.rowTexts(0), (QStringList{"OkButton", "ButtonGadget", "20", "340", "100", "25"}));
+    EXPECT_EQ(t.user.rowTexts(4), (QStringList{"\tLogoImage", "ImageGadget", "550", "10", "100", "50"}));
     EXPECT_EQ(t.user.formLabel, "Aktuelle FormDesinger Datei: " + DataPath("forms/designer_layout.pbf"));
     EXPECT_EQ(t.user.projectLabel, "Aktuelle Projekt Datei: ");
     const FileDialogRequest& dialog = t.user.dialogs.at(0);

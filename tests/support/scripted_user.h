@@ -67,6 +67,14 @@ public:
 
     QStringList messages() const { return log.filter(QStringLiteral("message ")); }
 
+    // The six column texts of a row, as the list shows them.
+    QStringList rowTexts(std::size_t row) const {
+        QStringList texts;
+        for (int column = 0; column < 6; ++column)
+            texts << GadgetRowText(rows.at(row), column);
+        return texts;
+    }
+
 private:
     QString take(std::deque<QString>& answers) {
         if (answers.empty()) {

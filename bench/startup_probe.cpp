@@ -1,0 +1,51 @@
+// Measures a whole process up to its first shown main window: "tool" starts
+// the tool as its executable does, "bare" a plain QMainWindow with a menu bar,
+// "idle" the tool left alone for 10 s. Prints the resident memory in KiB once
+// the window is shown, then ends.
+#include "ui/run_tool.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+long ResidentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return 0;
+}
+
+void PrintAndQuit() {
+    std::printf("%ld\n", ResidentKiB());
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "tool";
+    if (mode == "bare") {
+        QApplication qt(argc, argv);
+        QMainWindow window;
+        window.menuBar()->addMenu(QStringLiteral("Projekt"))->addAction(QStringLiteral("Projekt laden"));
+        window.resize(980, 600);
+        window.show();
+        QTimer::singleShot(0, PrintAndQuit);
+        return qt.exec();
+    }
+    if (mode == "idle")
+        return dw::RunTool(argc, argv, {[] { QTimer::singleShot(10000, PrintAndQuit); }});
+    return dw::RunTool(argc, argv, {PrintAndQuit});
+}
