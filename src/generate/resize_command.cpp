@@ -19,15 +19,21 @@ void AppendPiece(QString& line, std::int32_t flag, QStringView windowFunction, c
     line += windowFunction;
     line += windowVar;
     line += u")-";
-    line += FormatInteger(LowBits32(difference));
+    AppendInteger(line, LowBits32(difference));
     line += op;
-    line += FormatInteger(lastNumber);
+    AppendInteger(line, lastNumber);
     line += closing;
 }
 
 } // namespace
 
-QString ResizeCommandLine(const GadgetRecord& r, const ToolState& state) {
+QString ResizeCommandLine(const GadgetRecord& record, const ToolState& state) {
+    QString line;
+    BuildResizeCommandLine(line, record, state);
+    return line;
+}
+
+void BuildResizeCommandLine(QString& line, const GadgetRecord& r, const ToolState& state) {
     const std::int64_t w = ParseInteger(state.windowWidthText);
     const std::int64_t h = ParseInteger(state.windowHeightText);
     // 64-bit unsigned arithmetic: wraps like the original 64-bit integers, without overflow traps.
@@ -35,8 +41,8 @@ QString ResizeCommandLine(const GadgetRecord& r, const ToolState& state) {
         return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) + static_cast<std::uint64_t>(b) +
                                          static_cast<std::uint64_t>(c));
     };
-    QString line;
-    line.reserve(64 + r.name.size() + 4 * state.windowVar.size());
+    line.resize(0);
+    line.reserve(160 + r.name.size() + 4 * state.windowVar.size());
     line += u"ResizeGadget(";
     line += r.name;
     line += u',';
@@ -47,7 +53,6 @@ QString ResizeCommandLine(const GadgetRecord& r, const ToolState& state) {
                 u"-", r.x, u',');
     AppendPiece(line, r.dynHeight, u"WindowHeight(", state.windowVar,
                 sum(h, -std::int64_t(r.y), -std::int64_t(r.height)), u"-", r.y, u')');
-    return line;
 }
 
 } // namespace dw

@@ -11,4 +11,7 @@ namespace dw {
 // window edge, an unmarked one #PB_Ignore.
 QString ResizeCommandLine(const GadgetRecord& record, const ToolState& state);
 
+// The same line into line, which keeps its capacity from one record to the next.
+void BuildResizeCommandLine(QString& line, const GadgetRecord& record, const ToolState& state);
+
 } // namespace dw

@@ -18,8 +18,11 @@ void SaveResizeCommands(Tool& tool) {
         ReportWriteFailure(tool.user, path);
         return;
     }
-    for (const GadgetRecord& record : tool.records)
-        WriteTextLine(ResizeCommandLine(record, tool.state));
+    QString line;
+    for (const GadgetRecord& record : tool.records) {
+        BuildResizeCommandLine(line, record, tool.state);
+        WriteTextLine(line);
+    }
     if (!CloseTextFile())
         ReportWriteFailure(tool.user, path);
 }

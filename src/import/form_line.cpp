@@ -52,7 +52,8 @@ void ProcessFormLine(QStringView line, ToolState& state, RecordList& records) {
         QStringView parts[6];
         qsizetype start = 0;
         for (int k = 1; k <= 5 && start >= 0; ++k) {
-            const qsizetype comma = line.indexOf(u',', start);
+            const int found = FindText(line.mid(start), u",");
+            const qsizetype comma = found > 0 ? start + found - 1 : -1;
             parts[k] = comma < 0 ? line.mid(start) : line.mid(start, comma - start);
             start = comma < 0 ? -1 : comma + 1;
         }

@@ -18,6 +18,7 @@ struct CurrentFile {
     KeyValueContent content;
     std::size_t group = 0;  // section index; 0 is the area before the first group
     QByteArray pendingGroup;
+    QByteArray pendingFolded;
     bool hasPending = false;
     bool modified = false;
     QHash<QByteArray, std::size_t> groupByFoldedName;  // first section of each name
@@ -40,8 +41,9 @@ void CreatePendingGroup() {
         return;
     file.content.sections.push_back(KeyValueSection{file.pendingGroup, {}});
     file.group = file.content.sections.size() - 1;
-    file.groupByFoldedName.insert(FoldAsciiCase(file.pendingGroup), file.group);
+    file.groupByFoldedName.insert(file.pendingFolded, file.group);
     file.pendingGroup.clear();
+    file.pendingFolded.clear();
     file.hasPending = false;
 }
 
@@ -108,38 +110,47 @@ bool SelectGroup(const QString& name) {
         return true;
     }
     const QByteArray utf8 = name.toUtf8();
-    const auto found = file.groupByFoldedName.constFind(FoldAsciiCase(utf8));
+    QByteArray folded = FoldAsciiCase(utf8);
+    const auto found = file.groupByFoldedName.constFind(folded);
     if (found != file.groupByFoldedName.constEnd()) {
         file.group = *found;
         return true;
     }
     file.pendingGroup = utf8;
+    file.pendingFolded = std::move(folded);
     file.hasPending = true;
     return false;
 }
 
-void WriteTextKey(const QString& key, const QString& value) {
+namespace {
+
+void WriteKey(const QString& key, QByteArray value) {
     if (file.mode == Mode::None)
         return;
     CreatePendingGroup();
     const QByteArray name = key.toUtf8();
+    file.modified = true;
     std::vector<KeyValueEntry>& entries = file.content.sections[file.group].entries;
-    bool replaced = false;
     for (KeyValueEntry& entry : entries) {
         if (!entry.isComment && NamesEqual(entry.name, name)) {
             entry.name = name;
-            entry.value = value.toUtf8();
-            replaced = true;
-            break;
+            entry.value = std::move(value);
+            return;
         }
     }
-    if (!replaced)
-        entries.push_back(KeyValueEntry{name, value.toUtf8(), false});
-    file.modified = true;
+    if (entries.empty())
+        entries.reserve(4);  // a project's gadget groups hold four keys
+    entries.push_back(KeyValueEntry{name, std::move(value), false});
+}
+
+} // namespace
+
+void WriteTextKey(const QString& key, const QString& value) {
+    WriteKey(key, value.toUtf8());
 }
 
 void WriteIntegerKey(const QString& key, std::int32_t value) {
-    WriteTextKey(key, QString::number(value));
+    WriteKey(key, QByteArray::number(value));
 }
 
 void RewindGroups() {

@@ -73,16 +73,24 @@ KeyValueContent ParseKeyValueText(const QByteArray& fileBytes) {
 }
 
 QByteArray SerializeKeyValueText(const KeyValueContent& content) {
-    QByteArray out("\xEF\xBB\xBF\r\n");
+    qsizetype size = 5;
+    for (const KeyValueSection& section : content.sections) {
+        size += section.name.size() + 4;
+        for (const KeyValueEntry& entry : section.entries)
+            size += entry.name.size() + entry.value.size() + 5;
+    }
+    QByteArray out;
+    out.reserve(size);
+    out.append("\xEF\xBB\xBF\r\n");
     for (std::size_t i = 0; i < content.sections.size(); ++i) {
         const KeyValueSection& section = content.sections[i];
         if (i > 0)
-            out += '[' + section.name + "]\r\n";
+            out.append('[').append(section.name).append("]\r\n");
         for (const KeyValueEntry& entry : section.entries) {
             if (entry.isComment)
-                out += "; " + entry.name + "\r\n";
+                out.append("; ").append(entry.name).append("\r\n");
             else
-                out += entry.name + " = " + entry.value + "\r\n";
+                out.append(entry.name).append(" = ").append(entry.value).append("\r\n");
         }
     }
     return out;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <cstring>
 
@@ -134,8 +135,18 @@ void WriteTextLine(QStringView text) {
     if (slot.mode != SlotMode::Writing)
         return;
     if (!text.isEmpty()) {
-        const QByteArray bytes = text.toUtf8();
-        Put(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
+        // Most lines are encoded straight into the buffer; UTF-8 needs at most 3 bytes per code unit.
+        const std::size_t worst = static_cast<std::size_t>(text.size()) * 3;
+        if (worst < kBufferSize && !slot.writeFailed) {
+            if (worst > kBufferSize - slot.used)
+                FlushBuffer();
+            static QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+            char* start = reinterpret_cast<char*>(slot.buffer + slot.used);
+            slot.used += static_cast<std::size_t>(encoder.appendToBuffer(start, text) - start);
+        } else {
+            const QByteArray bytes = text.toUtf8();
+            Put(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
+        }
     }
     static const unsigned char lineEnd[2] = {'\r', '\n'};
     Put(lineEnd, 2);

@@ -8,21 +8,22 @@ namespace dw {
 namespace {
 
 // Index of the first occurrence of part at or after from, or -1. The form
-// reader searches every line for a few short phrases: a scan for the first
-// code unit and a compare beats a general string search set up per call.
+// reader searches every short line for a few short phrases: a plain loop
+// beats a general string search that is set up anew for every call.
 qsizetype IndexOf(QStringView text, QStringView part, qsizetype from) {
     const qsizetype last = text.size() - part.size();
-    const QChar first = part.front();
     const char16_t* const data = reinterpret_cast<const char16_t*>(text.data());
     const char16_t* const needle = reinterpret_cast<const char16_t*>(part.data());
-    const std::size_t restBytes = static_cast<std::size_t>(part.size() - 1) * sizeof(char16_t);
-    while (from <= last) {
-        const qsizetype at = text.indexOf(first, from);  // a vectorised scan
-        if (at < 0 || at > last)
-            return -1;
-        if (std::memcmp(data + at + 1, needle + 1, restBytes) == 0)
+    const char16_t first = needle[0];
+    const qsizetype rest = part.size() - 1;
+    for (qsizetype at = from; at <= last; ++at) {
+        if (data[at] != first)
+            continue;
+        qsizetype k = 0;
+        while (k < rest && data[at + 1 + k] == needle[1 + k])
+            ++k;
+        if (k == rest)
             return at;
-        from = at + 1;
     }
     return -1;
 }
@@ -133,7 +134,24 @@ std::int64_t ParseInteger(QStringView text) {
 }
 
 QString FormatInteger(std::int64_t value) {
-    return QString::number(value);
+    QString text;
+    AppendInteger(text, value);
+    return text;
+}
+
+void AppendInteger(QString& text, std::int64_t value) {
+    char16_t digits[20];
+    int n = 0;
+    // The magnitude in unsigned arithmetic, so the smallest value has one too.
+    std::uint64_t magnitude = value < 0 ? ~static_cast<std::uint64_t>(value) + 1 : static_cast<std::uint64_t>(value);
+    do {
+        digits[n++] = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (value < 0)
+        text += u'-';
+    std::reverse(digits, digits + n);
+    text.append(QStringView(digits, n));
 }
 
 bool TextEquals(QStringView a, QStringView b) {

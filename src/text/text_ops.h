@@ -35,6 +35,9 @@ std::int64_t ParseInteger(QStringView text);
 // Plain decimal text of value: "-" for negatives, no plus, no padding.
 QString FormatInteger(std::int64_t value);
 
+// Appends FormatInteger (value) to text without a temporary text.
+void AppendInteger(QString& text, std::int64_t value);
+
 // Same length and the same code units.
 bool TextEquals(QStringView a, QStringView b);
 
