@@ -9,11 +9,6 @@ namespace dw {
 
 namespace {
 
-bool IsSupportedHeader(QStringView line) {
-    return FindText(line, u"Form Designer for Purebasic - 5.21") > 0 ||
-           FindText(line, u"Form Designer for Purebasic - 5.22") > 0;
-}
-
 void ShowRecords(Tool& tool) {
     std::vector<GadgetRow> rows;
     rows.reserve(static_cast<std::size_t>(tool.records.size()));
@@ -40,7 +35,9 @@ void ImportFormFile(Tool& tool, bool fromProject) {
 
     const bool opened = OpenTextForReading(tool.state.formPath);
     if (opened) {
-        if (!IsSupportedHeader(ReadTextLine())) {
+        // The header must stand in the first line; a file that is no form may have
+        // no line end at all, so the line is skimmed rather than kept.
+        if (!SkimTextLineFor({"Form Designer for Purebasic - 5.21", "Form Designer for Purebasic - 5.22"})) {
             CloseTextFile();
             tool.user.showMessage(QStringLiteral("FEHLER!"),
                                   QStringLiteral("Sie haben keine Purebasic 5.21 FormDesinger Datei ausgwählt."));

@@ -69,7 +69,7 @@ bool CreateKeyValueFile(const QString& path) {
 
 bool OpenKeyValueFile(const QString& path) {
     CloseKeyValueFile();
-    if (path.isEmpty())
+    if (path.isEmpty() || path.contains(QChar(0)))
         return false;
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly) || source.isSequential())

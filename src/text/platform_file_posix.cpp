@@ -20,6 +20,12 @@ bool CopyPath(const QByteArray& from, char (&to)[4096]) {
     return true;
 }
 
+// A path the file system can take: not empty and without a zero character,
+// which would cut it short and name another file.
+bool IsUsablePath(const QString& path) {
+    return !path.isEmpty() && !path.contains(QChar(0));
+}
+
 mode_t CurrentUmask() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -39,7 +45,7 @@ bool OpenDirect(ReplaceTarget& target) {
 } // namespace
 
 int OpenForReading(const QString& path) {
-    if (path.isEmpty())
+    if (!IsUsablePath(path))
         return -1;
     const QByteArray native = QFile::encodeName(path);
     // Non-blocking open, so a FIFO named by mistake cannot hang the tool.
@@ -90,7 +96,7 @@ void CloseFile(int fd) {
 
 bool BeginReplace(const QString& path, ReplaceTarget& target) {
     target = ReplaceTarget{};
-    if (path.isEmpty())
+    if (!IsUsablePath(path))
         return false;
     QByteArray native = QFile::encodeName(path);
 
@@ -167,7 +173,7 @@ void CommitReplaceInSignalHandler(ReplaceTarget& target) {
 }
 
 std::int64_t FileSizeOf(const QString& path) {
-    if (path.isEmpty())
+    if (!IsUsablePath(path))
         return -1;
     QByteArray native = QFile::encodeName(path);
     while (native.size() > 1 && native.endsWith('/'))

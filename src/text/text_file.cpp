@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace dw {
@@ -117,6 +118,41 @@ QString ReadTextLine() {
         return line;
     }
     return decoder.decode(QByteArrayView(carried));
+}
+
+bool SkimTextLineFor(std::initializer_list<QByteArrayView> phrases) {
+    if (slot.mode != SlotMode::Reading)
+        return false;
+    // ASCII bytes decode to the same code units and no other UTF-8 sequence (nor
+    // the replacement of a broken one) yields them, so the bytes can be searched.
+    qsizetype longest = 0;
+    for (QByteArrayView phrase : phrases)
+        longest = std::max(longest, phrase.size());
+    QByteArray window;  // the end of what was seen, then the new piece
+    bool found = false;
+    while (HaveByte()) {
+        const unsigned char* start = slot.buffer + slot.next;
+        const unsigned char* end = slot.buffer + slot.used;
+        const unsigned char* p = start;
+        while (p < end && *p != '\n' && *p != '\r' && *p != 0)
+            ++p;
+        slot.next += static_cast<std::size_t>(p - start);
+        if (!found) {
+            window.append(reinterpret_cast<const char*>(start), p - start);
+            for (QByteArrayView phrase : phrases)
+                found = found || window.contains(phrase);
+            if (window.size() > longest)
+                window.remove(0, window.size() - longest);
+        }
+        if (p == end)
+            continue;
+        const unsigned char ender = *p;
+        ++slot.next;
+        if (ender == '\r' && HaveByte() && slot.buffer[slot.next] == '\n')
+            ++slot.next;
+        break;
+    }
+    return found;
 }
 
 bool AtEndOfText() {

@@ -3,7 +3,9 @@
 // a zero byte or the end of the file end a line) and writing of UTF-8 lines
 // ended by CR LF, through a 4096-byte buffer.
 #include <QString>
+#include <QByteArrayView>
 #include <QStringView>
+#include <initializer_list>
 #include <cstdint>
 
 namespace dw {
@@ -13,6 +15,11 @@ bool OpenTextForReading(const QString& path);
 
 // The next line without its line end; the empty text at the end of the file.
 QString ReadTextLine();
+
+// Reads past the next line and tells whether any of the phrases (ASCII only)
+// stands in it, as FindText on ReadTextLine would. Keeps only a few bytes of
+// the line, so a file without line ends costs time but no memory.
+bool SkimTextLineFor(std::initializer_list<QByteArrayView> phrases);
 
 // True when no byte is left to read (or nothing is open for reading).
 bool AtEndOfText();

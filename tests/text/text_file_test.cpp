@@ -1,4 +1,5 @@
 #include "text/text_file.h"
+#include "text/text_ops.h"
 
 #include "support/files.h"
 
@@ -144,6 +145,50 @@ TEST(TextFileLines, FileSizeOfTellsFilesFoldersAndNothing) {
     EXPECT_EQ(FileSizeOf(scratch.folder()), -2);
     EXPECT_EQ(FileSizeOf(scratch.folder() + "/"), -2);
     EXPECT_EQ(FileSizeOf(QString()), -1);
+}
+
+} // namespace
+} // namespace dw
+
+namespace dw {
+namespace {
+
+TEST(TextFileLines, SkimmingALineFindsExactlyWhatReadingItWould) {
+    const QByteArray phrase = "Form Designer for Purebasic - 5.22";
+    const QByteArray cases[] = {
+        "; " + phrase + "\r\nnext",
+        "\xEF\xBB\xBF; " + phrase,
+        "\xE4" + phrase,
+        "\xF0\x9F" + phrase,
+        "\xC3" + phrase + "\xC3",
+        "; Form Designer for Purebasic - 5.2\r\n2",
+        "\r\n; " + phrase,
+        QByteArray(5000, 'x') + phrase + QByteArray(5000, 'y'),
+        QByteArray(4090, 'x') + phrase,
+        "; Form Designer for Pure\0basic - 5.22",
+        "",
+    };
+    Scratch scratch;
+    for (const QByteArray& bytes : cases) {
+        test::WriteBytes(scratch.path("f"), bytes);
+        ASSERT_TRUE(OpenTextForReading(scratch.path("f")));
+        const bool read = FindText(ReadTextLine(), QString::fromLatin1(phrase)) > 0;
+        const QString second = ReadTextLine();
+        ASSERT_TRUE(OpenTextForReading(scratch.path("f")));
+        EXPECT_EQ(SkimTextLineFor({phrase}), read) << bytes.left(80).toStdString();
+        EXPECT_EQ(ReadTextLine(), second) << "the skim ends where the line ends";
+        CloseTextFile();
+    }
+}
+
+TEST(TextFileLines, PathsWithAZeroCharacterNameNoFile) {
+    Scratch scratch;
+    test::WriteBytes(scratch.path("a"), "x");
+    const QString cut = scratch.path("a") + QChar(0) + "b";
+    EXPECT_FALSE(OpenTextForReading(cut));
+    EXPECT_FALSE(CreateTextFile(cut));
+    EXPECT_EQ(FileSizeOf(cut), -1);
+    EXPECT_EQ(test::ReadBytes(scratch.path("a")), "x");
 }
 
 } // namespace
