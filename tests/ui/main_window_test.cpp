@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -278,6 +279,51 @@ private slots:
         // Afterwards the tool answers again.
         t.click(Source::ButtonQuit);
         QCOMPARE(t.ends, 1);
+    }
+
+    void rapidSaveClicksLeaveConsistentFiles() {
+        RunningTool t;
+        test::Scratch scratch;
+        t.importForm(DataPath("forms/designer_layout.pbf"));
+        t.tick();
+        t.clickRow(0);
+        t.tick();
+        t.click(Source::CheckYPos);
+        t.click(Source::CheckSaveProject);
+        t.click(Source::CheckSaveCommands);
+        t.tick();
+        for (int i = 0; i < 25; ++i) {
+            t.user.saveAnswers.push_back(scratch.path("p.dwkp"));
+            t.user.saveAnswers.push_back(scratch.path("c.txt"));
+            t.user.yesNoAnswers.push_back(true);
+            t.user.yesNoAnswers.push_back(true);
+        }
+        for (int i = 0; i < 25; ++i)
+            QTest::mouseClick(t.w().control(Source::ButtonSave), Qt::LeftButton, {}, QPoint(5, 5), 0);
+        QVERIFY(t.user.saveAnswers.empty());
+        QCOMPARE(t.user.messages(), QStringList());
+        QVERIFY(test::ReadBytes(scratch.path("c.txt"))
+                    .startsWith("ResizeGadget(OkButton,#PB_Ignore,WindowHeight(MainWin)-85+25,#PB_Ignore,#PB_Ignore)\r\n"));
+        QVERIFY(test::ReadBytes(scratch.path("p.dwkp")).contains("[OkButton]\r\nx = 0\r\ny = 1\r\n"));
+        QCOMPARE(QDir(scratch.folder()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    void aStormOfSizeChangesEndsInTheLayoutOfTheLastSize() {
+        RunningTool t;
+        std::uint32_t seed = 12345;
+        for (int i = 0; i < 100; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            t.w().resize(900 + int(seed % 700), 560 + int((seed >> 10) % 500));
+            if (i % 10 == 0)
+                QCoreApplication::processEvents();
+        }
+        t.w().resize(1333, 777);
+        QCoreApplication::processEvents();
+        QTRY_COMPARE(t.w().width(), 1333);
+        const auto& table = MainWindowControls();
+        for (std::size_t i = 0; i < table.size(); ++i)
+            QCOMPARE(t.w().controlAt(i)->geometry(),
+                     AnchoredGeometry(table[i], table[i].designed, t.w().layoutWidth(), t.w().layoutHeight()));
     }
 
     void patternListsBecomeNameFilters() {
