@@ -266,7 +266,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&collector);
 
     std::vector<double> toolStart, bareStart, toolRss, bareRss;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 21; ++i) {
         const ProcessFigures tool = RunProcess({DW_STARTUP_PROBE, "tool"});
         const ProcessFigures bare = RunProcess({DW_STARTUP_PROBE, "bare"});
         toolStart.push_back(tool.seconds);
@@ -304,11 +304,11 @@ int main(int argc, char** argv) {
     Row("form import, 1M against 100k", t("BM_Import/1000000") * 1e3, "ms", "form import, 100k", import100k * 1e3,
         "<= 12x", 12);
     AbsoluteRow("gadget list filled with 100k rows (offscreen)", t("BM_FillList/100000"), "s", "<= 0.5 s", 0.5);
-    Row("start-up to the shown window (median of 10)", Median(toolStart), "s", "bare QMainWindow with a menu bar",
+    Row("start-up to the shown window (median of 21)", Median(toolStart), "s", "bare QMainWindow with a menu bar",
         Median(bareStart), "<= 1.3x", 1.3);
-    Row("resident memory after start (median of 10)", Median(toolRss), "KiB", "bare QMainWindow with a menu bar",
+    Row("resident memory after start (median of 21)", Median(toolRss), "KiB", "bare QMainWindow with a menu bar",
         Median(bareRss), "<= 1.3x", 1.3);
-    Row("CPU while idle 10 s (user+system)", idle.cpuSeconds, "s", "CPU of a start and end, not idle",
-        quiet.cpuSeconds, "<= 1.3x", 1.3);
+    // What 10 s of waiting cost beyond starting and ending: the 300 ms tick and nothing else.
+    AbsoluteRow("CPU of 10 s idle, beyond start and end", idle.cpuSeconds - quiet.cpuSeconds, "s", "<= 0.1 s", 0.1);
     return 0;
 }

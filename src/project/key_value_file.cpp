@@ -47,7 +47,7 @@ void CreatePendingGroup() {
     file.hasPending = false;
 }
 
-const KeyValueEntry* FindKey(const QByteArray& key) {
+const KeyValueEntry* FindKey(QByteArrayView key) {
     if (file.mode == Mode::None)
         return nullptr;
     for (const KeyValueEntry& entry : file.content.sections[file.group].entries) {
@@ -100,6 +100,13 @@ void AbandonKeyValueFileInSignalHandler() {
         platform::AbortReplace(file.target);
 }
 
+void ReserveGroups(qsizetype count) {
+    if (file.mode != Mode::Created || count <= 0)
+        return;
+    file.content.sections.reserve(static_cast<std::size_t>(count) + 1);
+    file.groupByFoldedName.reserve(count);
+}
+
 bool SelectGroup(const QString& name) {
     if (file.mode == Mode::None)
         return false;
@@ -124,11 +131,33 @@ bool SelectGroup(const QString& name) {
 
 namespace {
 
+// The UTF-8 form of a key name. A project writes the same four names for every
+// gadget: converted once, each entry then shares the same bytes.
+QByteArray KeyBytes(const QString& key) {
+    static QString lastKeys[8];
+    static QByteArray lastBytes[8];
+    static int next = 0;
+    for (int i = 0; i < 8; ++i) {
+        if (lastKeys[i] == key && !lastKeys[i].isNull())
+            return lastBytes[i];
+    }
+    next = (next + 1) % 8;
+    lastKeys[next] = key;
+    lastBytes[next] = key.toUtf8();
+    return lastBytes[next];
+}
+
+// The decimal text of an integer; the marks 0 and 1 share their bytes.
+QByteArray IntegerBytes(std::int32_t value) {
+    static const QByteArray zero("0"), one("1");
+    return value == 0 ? zero : value == 1 ? one : QByteArray::number(value);
+}
+
 void WriteKey(const QString& key, QByteArray value) {
     if (file.mode == Mode::None)
         return;
     CreatePendingGroup();
-    const QByteArray name = key.toUtf8();
+    const QByteArray name = KeyBytes(key);
     file.modified = true;
     std::vector<KeyValueEntry>& entries = file.content.sections[file.group].entries;
     for (KeyValueEntry& entry : entries) {
@@ -150,7 +179,7 @@ void WriteTextKey(const QString& key, const QString& value) {
 }
 
 void WriteIntegerKey(const QString& key, std::int32_t value) {
-    WriteKey(key, QByteArray::number(value));
+    WriteKey(key, IntegerBytes(value));
 }
 
 void RewindGroups() {
@@ -171,14 +200,14 @@ QString CurrentGroupName() {
 }
 
 QString ReadTextKey(const QString& key, const QString& defaultValue) {
-    const KeyValueEntry* entry = FindKey(key.toUtf8());
+    const KeyValueEntry* entry = FindKey(KeyBytes(key));
     if (!entry)
         return defaultValue;
     return QString::fromUtf8(TrimBlanksAndTabs(entry->value));
 }
 
 std::int32_t ReadIntegerKey(const QString& key, std::int32_t defaultValue) {
-    const KeyValueEntry* entry = FindKey(key.toUtf8());
+    const KeyValueEntry* entry = FindKey(KeyBytes(key));
     if (!entry)
         return defaultValue;
     return ParseLeadingDecimal(entry->value);

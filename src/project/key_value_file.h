@@ -20,6 +20,10 @@ bool OpenKeyValueFile(const QString& path);
 // then keeps what it held before.
 bool CloseKeyValueFile();
 
+// Makes room for this many groups in a created file, so that writing them
+// does not grow the tables step by step. Changes nothing a reader sees.
+void ReserveGroups(qsizetype count);
+
 // Selects the group later key writes go to (an empty name: the area before the
 // first group). True when the group exists already.
 bool SelectGroup(const QString& name);

@@ -20,6 +20,11 @@ QByteArray DecodeToUtf8(const QByteArray& bytes) {
     return QString::fromLatin1(bytes).toUtf8();
 }
 
+// A name or value inside the content's text, without a copy.
+QByteArray View(const char* begin, const char* end) {
+    return QByteArray::fromRawData(begin, end - begin);
+}
+
 void ParseLine(const char* begin, const char* end, KeyValueContent& content) {
     while (begin < end && IsBlankOrTab(*begin))
         ++begin;
@@ -30,7 +35,7 @@ void ParseLine(const char* begin, const char* end, KeyValueContent& content) {
         ++begin;
         if (begin < end && *begin == ' ')
             ++begin;
-        entries.push_back(KeyValueEntry{QByteArray(begin, end - begin), QByteArray(), true});
+        entries.push_back(KeyValueEntry{View(begin, end), QByteArray(), true});
         return;
     }
     if (*begin == '[') {
@@ -38,7 +43,7 @@ void ParseLine(const char* begin, const char* end, KeyValueContent& content) {
         const char* close = begin;
         while (close < end && *close != ']')
             ++close;
-        content.sections.push_back(KeyValueSection{QByteArray(begin, close - begin), {}});
+        content.sections.push_back(KeyValueSection{View(begin, close), {}});
         return;
     }
     const char* equals = begin;
@@ -50,16 +55,18 @@ void ParseLine(const char* begin, const char* end, KeyValueContent& content) {
     const char* value = equals < end ? equals + 1 : end;
     while (value < end && IsBlankOrTab(*value))
         ++value;
-    entries.push_back(KeyValueEntry{QByteArray(begin, nameEnd - begin), QByteArray(value, end - value), false});
+    entries.push_back(KeyValueEntry{View(begin, nameEnd), View(value, end), false});
 }
 
 } // namespace
 
 KeyValueContent ParseKeyValueText(const QByteArray& fileBytes) {
-    const QByteArray text = DecodeToUtf8(fileBytes);
     KeyValueContent content;
-    const char* p = text.constData();
-    const char* const end = p + text.size();
+    content.text = DecodeToUtf8(fileBytes);
+    // Room for every group line there may be, so the table is not grown step by step.
+    content.sections.reserve(static_cast<std::size_t>(content.text.count('[')) + 1);
+    const char* p = content.text.constData();
+    const char* const end = p + content.text.size();
     while (p < end) {
         const char* lineEnd = p;
         while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
@@ -103,7 +110,7 @@ QByteArray FoldAsciiCase(const QByteArray& name) {
     return folded;
 }
 
-bool NamesEqual(const QByteArray& a, const QByteArray& b) {
+bool NamesEqual(QByteArrayView a, QByteArrayView b) {
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {

@@ -22,6 +22,9 @@ struct KeyValueSection {
 
 struct KeyValueContent {
     std::vector<KeyValueSection> sections{KeyValueSection{}};
+    // The UTF-8 text a read file was parsed from: its names and values point
+    // into it instead of holding copies.
+    QByteArray text;
 };
 
 // A byte-order mark makes the rest UTF-8; anything else is read as Latin-1.
@@ -31,7 +34,7 @@ QByteArray SerializeKeyValueText(const KeyValueContent& content);
 
 // Only the ASCII letters fold; every other byte stands for itself.
 QByteArray FoldAsciiCase(const QByteArray& name);
-bool NamesEqual(const QByteArray& a, const QByteArray& b);
+bool NamesEqual(QByteArrayView a, QByteArrayView b);
 
 QByteArray TrimBlanksAndTabs(const QByteArray& text);
 

@@ -31,6 +31,7 @@ void SaveProject(Tool& tool) {
         return;
     }
     tool.user.setProjectFileLabel(kProjectLabel + path);
+    ReserveGroups(tool.records.size() + 2);
     SelectGroup(QStringLiteral("Version"));
     WriteTextKey(QStringLiteral("Version"), QStringLiteral("0.6"));
     SelectGroup(QStringLiteral("Pfad"));
