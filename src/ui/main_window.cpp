@@ -23,9 +23,9 @@ constexpr Source kBoxSources[] = {Source::CheckXPos, Source::CheckYPos, Source::
 QString CaptionBeside(std::size_t checkIndex) {
     const auto& table = MainWindowControls();
     const QRect box = table[checkIndex].designed;
-    for (const ControlSpec& spec : table) {
-        if (spec.kind == ControlKind::Caption && spec.designed.y() == box.y() && spec.designed.x() == box.right() + 1)
-            return spec.text.toString();
+    for (const ControlSpec& entry : table) {
+        if (entry.kind == ControlKind::Caption && entry.designed.y() == box.y() && entry.designed.x() == box.right() + 1)
+            return entry.text.toString();
     }
     return QString();
 }
@@ -63,11 +63,11 @@ void MainWindow::buildControls() {
     QWidget* area = centralWidget();
     const auto& table = MainWindowControls();
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const ControlSpec& spec = table[i];
-        const QString text = spec.text.toString();
-        const Source id = spec.id;
+        const ControlSpec& entry = table[i];
+        const QString text = entry.text.toString();
+        const Source id = entry.id;
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (entry.kind) {
         case ControlKind::List: {
             list_ = new QTableView(area);
             list_->setModel(&model_);
@@ -126,9 +126,9 @@ void MainWindow::buildControls() {
             break;
         }
         }
-        widget->setGeometry(spec.designed);
-        if (!spec.toolTip.isEmpty())
-            widget->setToolTip(spec.toolTip.toString());
+        widget->setGeometry(entry.designed);
+        if (!entry.toolTip.isEmpty())
+            widget->setToolTip(entry.toolTip.toString());
         widgets_[i] = widget;
     }
     // Frames are drawn behind what they frame, whatever their place in the Tab order.

@@ -74,7 +74,7 @@ inline constexpr std::size_t kLabelFormFile = 8;
 inline constexpr std::size_t kLabelProjectFile = 9;
 
 // The control's geometry for a window of W x H, from its current geometry.
-inline QRect AnchoredGeometry(const ControlSpec& spec, const QRect& current, int w, int h) {
+inline QRect AnchoredGeometry(const ControlSpec& entry, const QRect& current, int w, int h) {
     auto value = [&](const Anchor& a, int kept) {
         switch (a.base) {
         case Anchor::FromWidth: return w - a.n;
@@ -83,8 +83,8 @@ inline QRect AnchoredGeometry(const ControlSpec& spec, const QRect& current, int
         }
         return kept;
     };
-    return {value(spec.x, current.x()), value(spec.y, current.y()), value(spec.width, current.width()),
-            value(spec.height, current.height())};
+    return {value(entry.x, current.x()), value(entry.y, current.y()), value(entry.width, current.width()),
+            value(entry.height, current.height())};
 }
 
 // The columns of the gadget list: titles and widths.

@@ -109,9 +109,9 @@ TEST(ControlStates, TheThreeStepsGiveTheseStates) {
 }
 
 TEST(MainWindowLayout, AtTheDesignedSizeEveryAnchorGivesTheDesignedGeometry) {
-    for (const ControlSpec& spec : MainWindowControls())
-        EXPECT_EQ(AnchoredGeometry(spec, spec.designed, kDesignedWidth, kDesignedHeight), spec.designed)
-            << spec.text.toString().toStdString();
+    for (const ControlSpec& entry : MainWindowControls())
+        EXPECT_EQ(AnchoredGeometry(entry, entry.designed, kDesignedWidth, kDesignedHeight), entry.designed)
+            << entry.text.toString().toStdString();
 }
 
 } // namespace
