@@ -2,6 +2,7 @@
 // the tool as its executable does, "bare" a plain QMainWindow with a menu bar,
 // "idle" the tool left alone for 10 s. Prints the resident memory in KiB once
 // the window is shown, then ends.
+#include "support/resident_memory.h"
 #include "ui/run_tool.h"
 
 #include <QApplication>
@@ -10,24 +11,13 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <string>
 
 namespace {
 
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return 0;
-}
 
 void PrintAndQuit() {
-    std::printf("%ld\n", ResidentKiB());
+    std::printf("%ld\n", dw::test::ResidentKiB());
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }

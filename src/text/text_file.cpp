@@ -88,6 +88,34 @@ bool OpenTextForReading(const QString& path) {
     return true;
 }
 
+// The bytes of the current line that stand in the buffer, consumed up to the
+// line end or the end of the buffer. A line end is consumed too, but not the LF
+// of a CR LF: looking for it may refill the buffer, so the caller finishes the
+// line end with FinishLineEnd after it is done with the piece.
+struct LinePiece {
+    QByteArrayView bytes;
+    bool endsLine = false;
+    unsigned char ender = 0;
+};
+
+LinePiece NextLinePiece() {
+    const unsigned char* start = slot.buffer + slot.next;
+    const unsigned char* end = slot.buffer + slot.used;
+    const unsigned char* p = start;
+    while (p < end && *p != '\n' && *p != '\r' && *p != 0)
+        ++p;
+    slot.next += static_cast<std::size_t>(p - start);
+    LinePiece piece{QByteArrayView(start, p - start), p < end, p < end ? *p : static_cast<unsigned char>(0)};
+    if (piece.endsLine)
+        ++slot.next;
+    return piece;
+}
+
+void FinishLineEnd(unsigned char ender) {
+    if (ender == '\r' && HaveByte() && slot.buffer[slot.next] == '\n')
+        ++slot.next;
+}
+
 QString ReadTextLine() {
     if (slot.mode != SlotMode::Reading)
         return QString();
@@ -97,24 +125,14 @@ QString ReadTextLine() {
     // Bytes of a line that runs over the end of the buffer; most lines never need it.
     QByteArray carried;
     while (HaveByte()) {
-        const unsigned char* start = slot.buffer + slot.next;
-        const unsigned char* end = slot.buffer + slot.used;
-        const unsigned char* p = start;
-        while (p < end && *p != '\n' && *p != '\r' && *p != 0)
-            ++p;
-        const QByteArrayView piece(start, p - start);
-        slot.next += static_cast<std::size_t>(p - start);
-        if (p == end) {
-            carried.append(piece);
+        const LinePiece piece = NextLinePiece();
+        if (!piece.endsLine) {
+            carried.append(piece.bytes);
             continue;
         }
-        const unsigned char ender = *p;
-        ++slot.next;
-        QString line = carried.isEmpty() ? QString(decoder.decode(piece))
-                                         : QString(decoder.decode(QByteArrayView(carried.append(piece))));
-        // Looking for the LF may refill the buffer: the line is decoded before that.
-        if (ender == '\r' && HaveByte() && slot.buffer[slot.next] == '\n')
-            ++slot.next;
+        QString line = carried.isEmpty() ? QString(decoder.decode(piece.bytes))
+                                         : QString(decoder.decode(QByteArrayView(carried.append(piece.bytes))));
+        FinishLineEnd(piece.ender);
         return line;
     }
     return decoder.decode(QByteArrayView(carried));
@@ -131,26 +149,18 @@ bool SkimTextLineFor(std::initializer_list<QByteArrayView> phrases) {
     QByteArray window;  // the end of what was seen, then the new piece
     bool found = false;
     while (HaveByte()) {
-        const unsigned char* start = slot.buffer + slot.next;
-        const unsigned char* end = slot.buffer + slot.used;
-        const unsigned char* p = start;
-        while (p < end && *p != '\n' && *p != '\r' && *p != 0)
-            ++p;
-        slot.next += static_cast<std::size_t>(p - start);
+        const LinePiece piece = NextLinePiece();
         if (!found) {
-            window.append(reinterpret_cast<const char*>(start), p - start);
+            window.append(piece.bytes);
             for (QByteArrayView phrase : phrases)
                 found = found || window.contains(phrase);
             if (window.size() > longest)
                 window.remove(0, window.size() - longest);
         }
-        if (p == end)
-            continue;
-        const unsigned char ender = *p;
-        ++slot.next;
-        if (ender == '\r' && HaveByte() && slot.buffer[slot.next] == '\n')
-            ++slot.next;
-        break;
+        if (piece.endsLine) {
+            FinishLineEnd(piece.ender);
+            break;
+        }
     }
     return found;
 }

@@ -2,25 +2,16 @@
 #include "project/project_file.h"
 
 #include "support/files.h"
+#include "support/resident_memory.h"
 #include "support/tool_fixture.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace dw {
 namespace {
 
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return 0;
-}
 
 // A day of use in fast motion: every round imports, marks, saves the project,
 // loads it back and saves the commands. Memory must stay where it settled.
@@ -55,9 +46,9 @@ TEST(Soak, TenThousandRoundsKeepMemoryFlatAndOutputsRight) {
         t.user.log.clear();
         t.user.dialogs.clear();
         if (round == 200)
-            settled = ResidentKiB();
+            settled = test::ResidentKiB();
         if (round > 200)
-            peak = std::max(peak, ResidentKiB());
+            peak = std::max(peak, test::ResidentKiB());
     }
     const QByteArray last = test::ReadBytes(commands);
     EXPECT_EQ(last.count("\r\n"), 5);

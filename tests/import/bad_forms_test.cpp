@@ -1,10 +1,10 @@
 #include "import/form_import.h"
 
 #include "support/files.h"
+#include "support/resident_memory.h"
 #include "support/tool_fixture.h"
 
 #include <QElapsedTimer>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -22,15 +22,6 @@ const QString kHeaderRefused =
     QStringLiteral("message FEHLER!|Sie haben keine Purebasic 5.21 FormDesinger Datei ausgwählt.");
 const QString kOpenFailed = QStringLiteral("message Fehler!|PBF- Datei konnte nicht geöffnet/gefunden werden.");
 
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return 0;
-}
 
 // Each bad form is imported after a good one: the tool says why, keeps running,
 // and the file is left as it was.
@@ -109,14 +100,14 @@ TEST(BadForms, AGigabyteWithoutLineEndsIsRefusedQuicklyAndWithoutTheMemory) {
             ASSERT_EQ(file.write(block), block.size());
     }
     ToolUnderTest t;
-    const long before = ResidentKiB();
+    const long before = test::ResidentKiB();
     QElapsedTimer clock;
     clock.start();
     t.importForm(path);
     const qint64 ms = clock.elapsed();
     EXPECT_EQ(t.user.messages(), QStringList{kHeaderRefused});
     EXPECT_LT(ms, 20000) << "the sanitizers slow this build; the release build takes about a second";
-    EXPECT_LT(ResidentKiB() - before, 64 * 1024) << "the line is skimmed, not kept";
+    EXPECT_LT(test::ResidentKiB() - before, 64 * 1024) << "the line is skimmed, not kept";
 }
 
 } // namespace
