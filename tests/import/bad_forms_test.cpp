@@ -5,6 +5,7 @@
 #include "support/tool_fixture.h"
 
 #include <QElapsedTimer>
+#include <QStorageInfo>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -91,6 +92,8 @@ TEST(BadForms, AFileWithoutReadPermissionIsReportedAsUnreadable) {
 
 TEST(BadForms, AGigabyteWithoutLineEndsIsRefusedQuicklyAndWithoutTheMemory) {
     Scratch scratch;
+    if (QStorageInfo(scratch.folder()).bytesAvailable() < (qint64(3) << 30))
+        GTEST_SKIP() << "less than 3 GB free where the test would write its 1 GB file";
     const QString path = scratch.path("huge.pbf");
     {
         QFile file(path);
