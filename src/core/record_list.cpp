@@ -33,14 +33,14 @@ void RecordList::buildIndex() const {
     indexed_ = true;
 }
 
-qsizetype RecordList::firstNamed(QStringView name) const {
+qsizetype RecordList::firstNamed(const QString& name) const {
     if (!indexed_)
         buildIndex();
-    const auto found = firstByName_.constFind(name.toString());
+    const auto found = firstByName_.constFind(name);
     return found == firstByName_.constEnd() ? -1 : *found;
 }
 
-std::vector<qsizetype> RecordList::positionsOf(QStringView name) const {
+std::vector<qsizetype> RecordList::positionsOf(const QString& name) const {
     std::vector<qsizetype> positions;
     if (!indexed_)
         buildIndex();

@@ -26,17 +26,17 @@ public:
     const GadgetRecord& operator[](qsizetype i) const { return records_[static_cast<std::size_t>(i)]; }
 
     // Positions of every record whose name is exactly this one, in list order.
-    std::vector<qsizetype> positionsOf(QStringView name) const;
+    std::vector<qsizetype> positionsOf(const QString& name) const;
 
     // Calls visit for every record of that name, first to last.
     template <typename Visit>
-    void forEachNamed(QStringView name, Visit visit) {
+    void forEachNamed(const QString& name, Visit visit) {
         for (qsizetype at = firstNamed(name); at >= 0; at = nextSameName_[static_cast<std::size_t>(at)])
             visit(records_[static_cast<std::size_t>(at)]);
     }
 
 private:
-    qsizetype firstNamed(QStringView name) const;
+    qsizetype firstNamed(const QString& name) const;
     void buildIndex() const;
 
     std::vector<GadgetRecord> records_;

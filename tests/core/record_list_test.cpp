@@ -14,13 +14,13 @@ TEST(RecordList, LookupFindsEveryRecordOfTheExactNameInListOrder) {
     list.append(GadgetRecord{"Text_0", "TextGadget", 2});
     list.append(GadgetRecord{"Button_0", "ButtonGadget", 3});
     std::vector<int> xs;
-    list.forEachNamed(u"Button_0", [&](GadgetRecord& r) { xs.push_back(r.x); });
+    list.forEachNamed(QStringLiteral("Button_0"), [&](GadgetRecord& r) { xs.push_back(r.x); });
     EXPECT_EQ(xs, (std::vector<int>{1, 3}));
-    EXPECT_TRUE(list.positionsOf(u"button_0").empty());
-    EXPECT_TRUE(list.positionsOf(u"Button_0 ").empty());
+    EXPECT_TRUE(list.positionsOf(QStringLiteral("button_0")).empty());
+    EXPECT_TRUE(list.positionsOf(QStringLiteral("Button_0 ")).empty());
     list.clear();
     EXPECT_TRUE(list.isEmpty());
-    EXPECT_TRUE(list.positionsOf(u"Button_0").empty());
+    EXPECT_TRUE(list.positionsOf(QStringLiteral("Button_0")).empty());
 }
 
 TEST(GadgetRow, NumbersShowAsPlainDecimalsWithTheirSign) {

@@ -143,8 +143,8 @@ TEST(FormImport, DuplicateNamesGiveOneRecordEachInFileOrder) {
     ToolUnderTest t;
     t.importForm(DataPath("forms/duplicate_names.pbf"));
     EXPECT_EQ(t.recordNames(), (QStringList{"Button_0", "Text_0", "Button_0"}));
-    EXPECT_EQ(t.tool.records.positionsOf(u"Button_0").size(), 2u);
-    EXPECT_TRUE(t.tool.records.positionsOf(u"button_0").empty());
+    EXPECT_EQ(t.tool.records.positionsOf(QStringLiteral("Button_0")).size(), 2u);
+    EXPECT_TRUE(t.tool.records.positionsOf(QStringLiteral("button_0")).empty());
 }
 
 TEST(FormImport, FromAProjectTheFormPathIsReadWithoutADialog) {
