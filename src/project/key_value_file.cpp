@@ -31,6 +31,7 @@ void Forget() {
     file.content = KeyValueContent();
     file.group = 0;
     file.pendingGroup.clear();
+    file.pendingFolded.clear();
     file.hasPending = false;
     file.modified = false;
     file.groupByFoldedName.clear();

@@ -76,6 +76,16 @@ TEST(BadProjects, EachGetsAClearAnswerAndStaysUntouched) {
     }
 }
 
+TEST(BadProjects, AFolderOrADeviceIsNoProject) {
+    Scratch scratch;
+    for (const QString& path : {scratch.folder(), QStringLiteral("/dev/zero")}) {
+        ToolUnderTest t;
+        t.user.openAnswers.push_back(path);
+        LoadProject(t.tool);
+        EXPECT_EQ(t.user.messages(), QStringList{kNotAProject}) << path.toStdString();
+    }
+}
+
 TEST(BadProjects, AMillionGroupsLoadInLinearTime) {
     Scratch scratch;
     QByteArray bytes = "[Pfad]\r\nForm Datei = " + DataPath("forms/duplicate_names.pbf").toUtf8() + "\r\n";
