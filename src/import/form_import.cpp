@@ -43,8 +43,10 @@ void ImportFormFile(Tool& tool, bool fromProject) {
                                   QStringLiteral("Sie haben keine Purebasic 5.21 FormDesinger Datei ausgwählt."));
             return;
         }
+        // Lines are cut as bytes; only the pieces a record or the window keeps are decoded.
+        const auto process = [&tool](QByteArrayView line) { ProcessFormLine(line, tool.state, tool.records); };
         while (!AtEndOfText())
-            ProcessFormLine(ReadTextLine(), tool.state, tool.records);
+            ReadTextLineBytes(process);
         CloseTextFile();
     }
 

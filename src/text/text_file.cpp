@@ -138,6 +138,26 @@ QString ReadTextLine() {
     return decoder.decode(QByteArrayView(carried));
 }
 
+void ReadTextLineBytes(const std::function<void(QByteArrayView)>& use) {
+    if (slot.mode != SlotMode::Reading) {
+        use(QByteArrayView());
+        return;
+    }
+    static QByteArray carried;  // reused: most lines never need it
+    carried.resize(0);
+    while (HaveByte()) {
+        const LinePiece piece = NextLinePiece();
+        if (!piece.endsLine) {
+            carried.append(piece.bytes);
+            continue;
+        }
+        use(carried.isEmpty() ? piece.bytes : QByteArrayView(carried.append(piece.bytes)));
+        FinishLineEnd(piece.ender);
+        return;
+    }
+    use(QByteArrayView(carried));
+}
+
 bool SkimTextLineFor(std::initializer_list<QByteArrayView> phrases) {
     if (slot.mode != SlotMode::Reading)
         return false;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QByteArrayView>
 #include <QStringView>
+#include <functional>
 #include <initializer_list>
 #include <cstdint>
 
@@ -15,6 +16,10 @@ bool OpenTextForReading(const QString& path);
 
 // The next line without its line end; the empty text at the end of the file.
 QString ReadTextLine();
+
+// Reads the next line like ReadTextLine but hands its raw bytes to use instead
+// of decoding them; the bytes are valid only during the call.
+void ReadTextLineBytes(const std::function<void(QByteArrayView)>& use);
 
 // Reads past the next line and tells whether any of the phrases (ASCII only)
 // stands in it, as FindText on ReadTextLine would. Keeps only a few bytes of

@@ -9,12 +9,14 @@ namespace {
 
 // Index of the first occurrence of part at or after from, or -1. The form
 // reader searches every short line for a few short phrases: a plain loop
-// beats a general string search that is set up anew for every call.
-qsizetype IndexOf(QStringView text, QStringView part, qsizetype from) {
+// beats a general string search that is set up anew for every call. The same
+// loop serves texts and, for ASCII phrases, the raw UTF-8 bytes of a line.
+template <typename View>
+qsizetype IndexOf(View text, View part, qsizetype from) {
     const qsizetype last = text.size() - part.size();
-    const char16_t* const data = reinterpret_cast<const char16_t*>(text.data());
-    const char16_t* const needle = reinterpret_cast<const char16_t*>(part.data());
-    const char16_t first = needle[0];
+    const auto* const data = text.data();
+    const auto* const needle = part.data();
+    const auto first = needle[0];
     const qsizetype rest = part.size() - 1;
     for (qsizetype at = from; at <= last; ++at) {
         if (data[at] != first)
@@ -28,20 +30,40 @@ qsizetype IndexOf(QStringView text, QStringView part, qsizetype from) {
     return -1;
 }
 
-} // namespace
+// Bytes: the C library finds the first byte many at a time.
+template <>
+qsizetype IndexOf(QByteArrayView text, QByteArrayView part, qsizetype from) {
+    const qsizetype last = text.size() - part.size();
+    const char* const data = text.data();
+    while (from <= last) {
+        const void* hit = std::memchr(data + from, part[0], static_cast<std::size_t>(last - from + 1));
+        if (!hit)
+            return -1;
+        const qsizetype at = static_cast<const char*>(hit) - data;
+        qsizetype k = 1;
+        while (k < part.size() && data[at + k] == part[k])
+            ++k;
+        if (k == part.size())
+            return at;
+        from = at + 1;
+    }
+    return -1;
+}
 
-int FindText(QStringView text, QStringView part) {
+template <typename View>
+int FindIn(View text, View part) {
     if (text.isEmpty() || part.isEmpty())
         return 0;
     const qsizetype at = IndexOf(text, part, 0);
     return at < 0 ? 0 : static_cast<int>(at + 1);
 }
 
-QStringView FieldViewAt(QStringView text, int index, QStringView separator) {
+template <typename View>
+View FieldIn(View text, int index, View separator) {
     if (index < 1)
         return {};
     if (separator.isEmpty())
-        return index == 1 ? text : QStringView();
+        return index == 1 ? text : View();
     qsizetype start = 0;
     for (int field = 1; field < index; ++field) {
         const qsizetype at = IndexOf(text, separator, start);
@@ -50,71 +72,51 @@ QStringView FieldViewAt(QStringView text, int index, QStringView separator) {
         start = at + separator.size();
     }
     const qsizetype end = IndexOf(text, separator, start);
-    return end < 0 ? text.mid(start) : text.mid(start, end - start);
+    return end < 0 ? text.sliced(start) : text.sliced(start, end - start);
 }
 
-QString FieldAt(QStringView text, int index, QStringView separator) {
-    return FieldViewAt(text, index, separator).toString();
+char16_t Unit(QStringView text, qsizetype i) {
+    return text[i].unicode();
 }
 
-QString RemoveText(QStringView text, QStringView part) {
-    if (text.isEmpty())
-        return QString();
-    if (part.isEmpty())
-        return text.toString();
-    QString result;
-    result.reserve(text.size());
+char16_t Unit(QByteArrayView text, qsizetype i) {
+    return static_cast<unsigned char>(text[i]);
+}
+
+template <typename View>
+View LeadingSpacesTrimmed(View text) {
     qsizetype start = 0;
-    while (true) {
-        const qsizetype at = IndexOf(text, part, start);
-        if (at < 0)
-            break;
-        result.append(text.mid(start, at - start));
-        start = at + part.size();
-    }
-    result.append(text.mid(start));
-    return result;
-}
-
-QString TrimTrailing(QStringView text, QStringView character) {
-    if (character.isEmpty())
-        return text.toString();
-    const QChar c = character.front();
-    qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == c)
-        --end;
-    return text.left(end).toString();
-}
-
-QStringView TrimLeadingSpaces(QStringView text) {
-    qsizetype start = 0;
-    while (start < text.size() && text[start] == u' ')
+    while (start < text.size() && Unit(text, start) == u' ')
         ++start;
-    return text.mid(start);
+    return text.sliced(start);
 }
 
-std::int64_t ParseInteger(QStringView text) {
+// Code units are compared by value, so a byte of a UTF-8 text reads here as the
+// code unit it decodes to whenever it is ASCII, and as no digit otherwise.
+template <typename View>
+std::int64_t IntegerIn(View text) {
+    auto unit = [&](qsizetype i) { return Unit(text, i); };
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+    while (i < n && (unit(i) == u' ' || unit(i) == u'\t'))
         ++i;
     bool negative = false;
-    if (i < n && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
+    if (i < n && (unit(i) == u'-' || unit(i) == u'+')) {
+        negative = unit(i) == u'-';
         ++i;
     }
     unsigned radix = 10;
-    if (i < n && text[i] == u'$') {
+    if (i < n && unit(i) == u'$') {
         radix = 16;
         ++i;
-    } else if (i < n && text[i] == u'%') {
+    } else if (i < n && unit(i) == u'%') {
         radix = 2;
         ++i;
     }
     // Unsigned arithmetic wraps modulo 2^64 without undefined behaviour.
     std::uint64_t value = 0;
     for (; i < n; ++i) {
-        const char16_t c = text[i].unicode();
+        const char16_t c = unit(i);
         unsigned digit;
         if (c >= u'0' && c <= u'9')
             digit = c - u'0';
@@ -131,6 +133,76 @@ std::int64_t ParseInteger(QStringView text) {
     if (negative)
         value = ~value + 1;
     return static_cast<std::int64_t>(value);
+}
+
+} // namespace
+
+int FindText(QStringView text, QStringView part) {
+    return FindIn(text, part);
+}
+
+int FindText(QByteArrayView text, QByteArrayView part) {
+    return FindIn(text, part);
+}
+
+QStringView FieldViewAt(QStringView text, int index, QStringView separator) {
+    return FieldIn(text, index, separator);
+}
+
+QByteArrayView FieldViewAt(QByteArrayView text, int index, QByteArrayView separator) {
+    return FieldIn(text, index, separator);
+}
+
+QString FieldAt(QStringView text, int index, QStringView separator) {
+    return FieldViewAt(text, index, separator).toString();
+}
+
+QString RemoveText(QStringView text, QStringView part) {
+    if (text.isEmpty())
+        return QString();
+    if (part.isEmpty())
+        return text.toString();
+    // Written unit by unit into storage of the largest size the result can have.
+    QString result(text.size(), Qt::Uninitialized);
+    QChar* out = result.data();
+    qsizetype kept = 0;
+    qsizetype next = IndexOf(text, part, 0);
+    for (qsizetype i = 0; i < text.size();) {
+        if (i == next) {
+            i += part.size();
+            next = IndexOf(text, part, i);
+        } else {
+            out[kept++] = text[i++];
+        }
+    }
+    result.truncate(kept);
+    return result;
+}
+
+QString TrimTrailing(QStringView text, QStringView character) {
+    if (character.isEmpty())
+        return text.toString();
+    const QChar c = character.front();
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == c)
+        --end;
+    return text.left(end).toString();
+}
+
+QStringView TrimLeadingSpaces(QStringView text) {
+    return LeadingSpacesTrimmed(text);
+}
+
+QByteArrayView TrimLeadingSpaces(QByteArrayView text) {
+    return LeadingSpacesTrimmed(text);
+}
+
+std::int64_t ParseInteger(QStringView text) {
+    return IntegerIn(text);
+}
+
+std::int64_t ParseInteger(QByteArrayView text) {
+    return IntegerIn(text);
 }
 
 QString FormatInteger(std::int64_t value) {

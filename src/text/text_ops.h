@@ -2,6 +2,7 @@
 // The text operations the form reader, the writers and the project files are
 // defined in. Positions are 1-based code-unit positions; every comparison is by
 // code unit, case-sensitive. A null QString behaves like the empty text.
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <cstdint>
@@ -37,6 +38,15 @@ QString FormatInteger(std::int64_t value);
 
 // Appends FormatInteger (value) to text without a temporary text.
 void AppendInteger(QString& text, std::int64_t value);
+
+// The same operations on the raw UTF-8 bytes of a text, for ASCII parts and
+// separators: UTF-8 keeps every ASCII character as its one byte and uses no
+// ASCII byte for anything else, so searching and cutting the bytes and then
+// decoding a piece gives what decoding first and cutting the text would.
+int FindText(QByteArrayView text, QByteArrayView part);
+QByteArrayView FieldViewAt(QByteArrayView text, int index, QByteArrayView separator);
+QByteArrayView TrimLeadingSpaces(QByteArrayView text);
+std::int64_t ParseInteger(QByteArrayView text);
 
 // Same length and the same code units.
 bool TextEquals(QStringView a, QStringView b);

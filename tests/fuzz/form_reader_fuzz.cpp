@@ -3,9 +3,11 @@
 #include "core/tool.h"
 #include "fuzz/fuzz_support.h"
 #include "import/form_import.h"
+#include "import/form_line.h"
 #include "text/text_file.h"
 #include "text/text_ops.h"
 
+#include <QStringDecoder>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -23,6 +25,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         DW_FUZZ_CHECK(!record.name.contains(u' '));
         DW_FUZZ_CHECK(tool.records.positionsOf(record.name).size() >= 1);
     }
+
+    // Every line cut as bytes gives what the decoded line gives.
+    DW_FUZZ_CHECK(OpenTextForReading(path));
+    while (!AtEndOfText()) {
+        ToolState fromBytes, fromText;
+        RecordList bytesRecords, textRecords;
+        QString decoded;
+        ReadTextLineBytes([&](QByteArrayView line) {
+            ProcessFormLine(line, fromBytes, bytesRecords);
+            static QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                                     QStringDecoder::Flag::ConvertInitialBom);
+            decoded = decoder.decode(line);
+        });
+        ProcessFormLine(QStringView(decoded), fromText, textRecords);
+        DW_FUZZ_CHECK(fromBytes.windowVar == fromText.windowVar);
+        DW_FUZZ_CHECK(fromBytes.windowWidthText == fromText.windowWidthText);
+        DW_FUZZ_CHECK(fromBytes.windowHeightText == fromText.windowHeightText);
+        DW_FUZZ_CHECK(bytesRecords.size() == textRecords.size());
+        for (qsizetype i = 0; i < bytesRecords.size(); ++i) {
+            const GadgetRecord& a = bytesRecords[i];
+            const GadgetRecord& b = textRecords[i];
+            DW_FUZZ_CHECK(a.name == b.name && a.type == b.type && a.x == b.x && a.y == b.y && a.width == b.width &&
+                          a.height == b.height);
+        }
+    }
+    CloseTextFile();
 
     const QString phrase = QStringLiteral("Form Designer for Purebasic - 5.2");
     DW_FUZZ_CHECK(OpenTextForReading(path));

@@ -1,5 +1,8 @@
 #include "import/form_line.h"
 
+#include "support/qt_print.h"
+
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 namespace dw {
@@ -20,7 +23,8 @@ void PrintTo(const Outcome& o, std::ostream* os) {
         << " records=" << o.records.join(" / ").toStdString();
 }
 
-Outcome Process(const QString& line) {
+template <typename Line>
+Outcome Process(const Line& line) {
     ToolState state;
     state.windowVar = state.windowWidthText = state.windowHeightText = "<kept>";
     RecordList records;
@@ -68,8 +72,26 @@ TEST(FormLine, WorkedLinesGiveExactlyTheirValues) {
         {QString::fromUtf8("  Größe = TextGadget(#PB_Any, 1, 2, 3, 4, \"Ä\")"),
          {"<kept>", "<kept>", "<kept>", {QString::fromUtf8("Größe|TextGadget|1|2|3|4")}}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Process(c.line), c.expected) << c.line.toStdString();
+    for (const Case& c : cases) {
+        EXPECT_EQ(Process(QStringView(c.line)), c.expected) << c.line.toStdString();
+        const QByteArray bytes = c.line.toUtf8();
+        EXPECT_EQ(Process(QByteArrayView(bytes)), c.expected) << "as bytes: " << c.line.toStdString();
+    }
+}
+
+TEST(FormLine, BytesAndDecodedTextGiveTheSameResultAlsoForBrokenUtf8) {
+    const QByteArray lines[] = {
+        "  B\xE4 = ButtonGadget(0, 1, 2, 3, 4)",
+        "  \xEF\xBB\xBFB = ButtonGadget(\xC3, $\xC3\xA4, 2\xF0\x9F, -\xFF3, 4)",
+        "Procedure Open\xE4(x = \xC2, y = 0, width = \xE2\x82 600, height = 40\xED\xA0\x80)",
+        "  W\xF4\x90\x80\x80 = OpenWindow(\xC0\x80TextGadget",
+        "\xF8\x88\x80\x80\x80 = TextGadget\xFE(\xFF, \x80, \xBF)",
+        "  x = ExplorerTree\xE4Gadget(0, 1, 2, 3, 4) TreeGadget",
+    };
+    for (const QByteArray& line : lines) {
+        const QString decoded = QString::fromUtf8(line);
+        EXPECT_EQ(Process(QByteArrayView(line)), Process(QStringView(decoded))) << line.toHex(' ').toStdString();
+    }
 }
 
 } // namespace
