@@ -3,7 +3,6 @@
 #include "core/gadget_keywords.h"
 #include "text/text_ops.h"
 
-#include <QStringDecoder>
 #include <type_traits>
 
 namespace dw {
@@ -27,18 +26,7 @@ QString Decoded(QStringView text) {
 }
 
 QString Decoded(QByteArrayView bytes) {
-    // A byte-order mark is no different from other characters here, as in the lines read whole.
-    static QStringDecoder decoder(QStringDecoder::Utf8,
-                                  QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
-}
-
-char16_t UnitAt(QStringView text, qsizetype i) {
-    return text[i].unicode();
-}
-
-char16_t UnitAt(QByteArrayView bytes, qsizetype i) {
-    return static_cast<unsigned char>(bytes[i]);
+    return DecodeUtf8(bytes);
 }
 
 // True when any keyword stands anywhere in line. Every keyword ends in
@@ -57,7 +45,7 @@ bool HasGadgetKeyword(View line) {
             const qsizetype from = end - keyword.size();
             const qsizetype stem = keyword.size() - tail.size();
             qsizetype k = 0;
-            while (k < stem && UnitAt(line, from + k) == keyword[k].unicode())
+            while (k < stem && CodeUnitAt(line, from + k) == keyword[k].unicode())
                 ++k;
             if (k == stem)
                 return true;

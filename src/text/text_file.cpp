@@ -1,9 +1,9 @@
 #include "text/text_file.h"
 
 #include "text/platform_file.h"
+#include "text/text_ops.h"
 
 #include <QByteArray>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -119,9 +119,6 @@ void FinishLineEnd(unsigned char ender) {
 QString ReadTextLine() {
     if (slot.mode != SlotMode::Reading)
         return QString();
-    // A byte-order mark is not special here: it becomes U+FEFF like any character.
-    static QStringDecoder decoder(QStringDecoder::Utf8,
-                                  QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     // Bytes of a line that runs over the end of the buffer; most lines never need it.
     QByteArray carried;
     while (HaveByte()) {
@@ -130,12 +127,11 @@ QString ReadTextLine() {
             carried.append(piece.bytes);
             continue;
         }
-        QString line = carried.isEmpty() ? QString(decoder.decode(piece.bytes))
-                                         : QString(decoder.decode(QByteArrayView(carried.append(piece.bytes))));
+        QString line = DecodeUtf8(carried.isEmpty() ? piece.bytes : QByteArrayView(carried.append(piece.bytes)));
         FinishLineEnd(piece.ender);
         return line;
     }
-    return decoder.decode(QByteArrayView(carried));
+    return DecodeUtf8(carried);
 }
 
 void ReadTextLineBytes(const std::function<void(QByteArrayView)>& use) {

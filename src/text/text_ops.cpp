@@ -1,5 +1,7 @@
 #include "text/text_ops.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <cstring>
 
@@ -75,18 +77,10 @@ View FieldIn(View text, int index, View separator) {
     return end < 0 ? text.sliced(start) : text.sliced(start, end - start);
 }
 
-char16_t Unit(QStringView text, qsizetype i) {
-    return text[i].unicode();
-}
-
-char16_t Unit(QByteArrayView text, qsizetype i) {
-    return static_cast<unsigned char>(text[i]);
-}
-
 template <typename View>
 View LeadingSpacesTrimmed(View text) {
     qsizetype start = 0;
-    while (start < text.size() && Unit(text, start) == u' ')
+    while (start < text.size() && CodeUnitAt(text, start) == u' ')
         ++start;
     return text.sliced(start);
 }
@@ -95,7 +89,7 @@ View LeadingSpacesTrimmed(View text) {
 // code unit it decodes to whenever it is ASCII, and as no digit otherwise.
 template <typename View>
 std::int64_t IntegerIn(View text) {
-    auto unit = [&](qsizetype i) { return Unit(text, i); };
+    auto unit = [&](qsizetype i) { return CodeUnitAt(text, i); };
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && (unit(i) == u' ' || unit(i) == u'\t'))
@@ -136,6 +130,20 @@ std::int64_t IntegerIn(View text) {
 }
 
 } // namespace
+
+char16_t CodeUnitAt(QStringView text, qsizetype i) {
+    return text[i].unicode();
+}
+
+char16_t CodeUnitAt(QByteArrayView bytes, qsizetype i) {
+    return static_cast<unsigned char>(bytes[i]);
+}
+
+QString DecodeUtf8(QByteArrayView bytes) {
+    static QStringDecoder decoder(QStringDecoder::Utf8,
+                                  QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
 
 int FindText(QStringView text, QStringView part) {
     return FindIn(text, part);

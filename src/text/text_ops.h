@@ -48,6 +48,15 @@ QByteArrayView FieldViewAt(QByteArrayView text, int index, QByteArrayView separa
 QByteArrayView TrimLeadingSpaces(QByteArrayView text);
 std::int64_t ParseInteger(QByteArrayView text);
 
+// The code unit at i; for bytes, the byte's value (an ASCII byte reads as the
+// code unit it decodes to).
+char16_t CodeUnitAt(QStringView text, qsizetype i);
+char16_t CodeUnitAt(QByteArrayView bytes, qsizetype i);
+
+// UTF-8 bytes as a text: a malformed sequence becomes U+FFFD and a byte-order
+// mark is an ordinary character (U+FEFF), wherever it stands.
+QString DecodeUtf8(QByteArrayView bytes);
+
 // Same length and the same code units.
 bool TextEquals(QStringView a, QStringView b);
 

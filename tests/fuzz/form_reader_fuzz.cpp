@@ -7,7 +7,6 @@
 #include "text/text_file.h"
 #include "text/text_ops.h"
 
-#include <QStringDecoder>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -34,9 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QString decoded;
         ReadTextLineBytes([&](QByteArrayView line) {
             ProcessFormLine(line, fromBytes, bytesRecords);
-            static QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                                     QStringDecoder::Flag::ConvertInitialBom);
-            decoded = decoder.decode(line);
+            decoded = DecodeUtf8(line);
         });
         ProcessFormLine(QStringView(decoded), fromText, textRecords);
         DW_FUZZ_CHECK(fromBytes.windowVar == fromText.windowVar);
