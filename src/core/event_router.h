@@ -20,7 +20,6 @@ public:
     // function instead (the info window's loop ends there).
     void swallowEvents(std::function<void()> onCloseRequest);
     void stopSwallowing();
-    bool swallowing() const { return static_cast<bool>(onSwallowedClose_); }
 
     // After the end has begun nothing else runs.
     void stopForGood() { stopped_ = true; }

@@ -40,13 +40,11 @@ qsizetype RecordList::firstNamed(const QString& name) const {
     return found == firstByName_.constEnd() ? -1 : *found;
 }
 
-std::vector<qsizetype> RecordList::positionsOf(const QString& name) const {
-    std::vector<qsizetype> positions;
-    if (!indexed_)
-        buildIndex();
+qsizetype RecordList::countNamed(const QString& name) const {
+    qsizetype count = 0;
     for (qsizetype at = firstNamed(name); at >= 0; at = nextSameName_[static_cast<std::size_t>(at)])
-        positions.push_back(at);
-    return positions;
+        ++count;
+    return count;
 }
 
 } // namespace dw

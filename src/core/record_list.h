@@ -25,8 +25,8 @@ public:
     GadgetRecord& operator[](qsizetype i) { return records_[static_cast<std::size_t>(i)]; }
     const GadgetRecord& operator[](qsizetype i) const { return records_[static_cast<std::size_t>(i)]; }
 
-    // Positions of every record whose name is exactly this one, in list order.
-    std::vector<qsizetype> positionsOf(const QString& name) const;
+    // How many records carry exactly this name.
+    qsizetype countNamed(const QString& name) const;
 
     // Calls visit for every record of that name, first to last.
     template <typename Visit>

@@ -16,11 +16,11 @@ TEST(RecordList, LookupFindsEveryRecordOfTheExactNameInListOrder) {
     std::vector<int> xs;
     list.forEachNamed(QStringLiteral("Button_0"), [&](GadgetRecord& r) { xs.push_back(r.x); });
     EXPECT_EQ(xs, (std::vector<int>{1, 3}));
-    EXPECT_TRUE(list.positionsOf(QStringLiteral("button_0")).empty());
-    EXPECT_TRUE(list.positionsOf(QStringLiteral("Button_0 ")).empty());
+    EXPECT_EQ(list.countNamed(QStringLiteral("button_0")), 0);
+    EXPECT_EQ(list.countNamed(QStringLiteral("Button_0 ")), 0);
     list.clear();
     EXPECT_TRUE(list.isEmpty());
-    EXPECT_TRUE(list.positionsOf(QStringLiteral("Button_0")).empty());
+    EXPECT_EQ(list.countNamed(QStringLiteral("Button_0")), 0);
 }
 
 TEST(GadgetRow, NumbersShowAsPlainDecimalsWithTheirSign) {

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DW_FUZZ_CHECK(static_cast<qsizetype>(user.rows) == tool.records.size());
     for (const GadgetRecord& record : tool.records) {
         DW_FUZZ_CHECK(!record.name.contains(u' '));
-        DW_FUZZ_CHECK(tool.records.positionsOf(record.name).size() >= 1);
+        DW_FUZZ_CHECK(tool.records.countNamed(record.name) >= 1);
     }
 
     // Every line cut as bytes gives what the decoded line gives.

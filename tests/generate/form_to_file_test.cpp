@@ -35,7 +35,7 @@ void ApplyMarks(Tool& tool, const QByteArray& marks) {
         const int h = fields.takeLast().toInt(), w = fields.takeLast().toInt();
         const int y = fields.takeLast().toInt(), x = fields.takeLast().toInt();
         const QString name = QString::fromUtf8(fields.join(' '));
-        ASSERT_FALSE(tool.records.positionsOf(name).empty()) << "no gadget " << name.toStdString();
+        ASSERT_GT(tool.records.countNamed(name), 0) << "no gadget " << name.toStdString();
         tool.records.forEachNamed(name, [&](GadgetRecord& r) {
             r.dynX = x;
             r.dynY = y;

@@ -1,6 +1,7 @@
 #include "import/form_import.h"
 
 #include "support/files.h"
+#include "support/messages.h"
 #include "support/resident_memory.h"
 #include "support/tool_fixture.h"
 
@@ -14,14 +15,14 @@
 namespace dw {
 namespace {
 
+using test::kHeaderRefused;
+using test::kOpenFailed;
+
 using test::DataPath;
 using test::Scratch;
 using test::ToolUnderTest;
 using test::WriteBytes;
 
-const QString kHeaderRefused =
-    QStringLiteral("message FEHLER!|Sie haben keine Purebasic 5.21 FormDesinger Datei ausgwählt.");
-const QString kOpenFailed = QStringLiteral("message Fehler!|PBF- Datei konnte nicht geöffnet/gefunden werden.");
 
 
 // Each bad form is imported after a good one: the tool says why, keeps running,

@@ -1,6 +1,7 @@
 #include "import/form_import.h"
 
 #include "support/files.h"
+#include "support/messages.h"
 #include "support/tool_fixture.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +9,13 @@
 namespace dw {
 namespace {
 
+using test::kHeaderRefused;
+using test::kOpenFailed;
+
 using test::DataPath;
 using test::FixturePath;
 using test::ToolUnderTest;
 
-const QString kHeaderRefused =
-    QStringLiteral("message FEHLER!|Sie haben keine Purebasic 5.21 FormDesinger Datei ausgwählt.");
-const QString kOpenFailed = QStringLiteral("message Fehler!|PBF- Datei konnte nicht geöffnet/gefunden werden.");
 
 TEST(FormImport, ADesignerFormGivesItsWindowAndOneRecordPerGadgetLine) {
     ToolUnderTest t;
@@ -143,8 +144,8 @@ TEST(FormImport, DuplicateNamesGiveOneRecordEachInFileOrder) {
     ToolUnderTest t;
     t.importForm(DataPath("forms/duplicate_names.pbf"));
     EXPECT_EQ(t.recordNames(), (QStringList{"Button_0", "Text_0", "Button_0"}));
-    EXPECT_EQ(t.tool.records.positionsOf(QStringLiteral("Button_0")).size(), 2u);
-    EXPECT_TRUE(t.tool.records.positionsOf(QStringLiteral("button_0")).empty());
+    EXPECT_EQ(t.tool.records.countNamed(QStringLiteral("Button_0")), 2);
+    EXPECT_EQ(t.tool.records.countNamed(QStringLiteral("button_0")), 0);
 }
 
 TEST(FormImport, FromAProjectTheFormPathIsReadWithoutADialog) {

@@ -2,6 +2,7 @@
 
 #include "project/key_value_file.h"
 #include "support/files.h"
+#include "support/messages.h"
 #include "support/tool_fixture.h"
 
 #include <QElapsedTimer>
@@ -10,13 +11,14 @@
 namespace dw {
 namespace {
 
+using test::kNotAProject;
+using test::kOpenFailed;
+
 using test::DataPath;
 using test::Scratch;
 using test::ToolUnderTest;
 using test::WriteBytes;
 
-const QString kNotAProject = QStringLiteral("message FEHLER!|Sie haben kein Dehnwerk 0.6 Projekt ausgewählt.");
-const QString kOpenFailed = QStringLiteral("message Fehler!|PBF- Datei konnte nicht geöffnet/gefunden werden.");
 
 QString Flags(const Tool& tool) {
     QStringList flags;

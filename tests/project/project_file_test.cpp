@@ -2,6 +2,7 @@
 
 #include "project/key_value_file.h"
 #include "support/files.h"
+#include "support/messages.h"
 #include "support/tool_fixture.h"
 
 #include <gtest/gtest.h>
@@ -9,12 +10,13 @@
 namespace dw {
 namespace {
 
+using test::kNotAProject;
+
 using test::ReadBytes;
 using test::Scratch;
 using test::ToolUnderTest;
 using test::WriteBytes;
 
-const QString kNotAProject = QStringLiteral("message FEHLER!|Sie haben kein Dehnwerk 0.6 Projekt ausgewählt.");
 
 GadgetRecord Named(const QString& name, int dx = 0, int dy = 0, int dw = 0, int dh = 0) {
     return GadgetRecord{name, "ButtonGadget", 1, 2, 3, 4, dx, dy, dw, dh};
