@@ -36,19 +36,7 @@ public:
         p_ += piece.size();
     }
     void unit(char16_t c) { *p_++ = c; }
-    void number(std::int32_t value) {
-        char16_t digits[12];
-        int n = 0;
-        std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
-        do {
-            digits[n++] = static_cast<char16_t>(u'0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude > 0);
-        if (value < 0)
-            *p_++ = u'-';
-        while (n > 0)
-            *p_++ = digits[--n];
-    }
+    void number(std::int32_t value) { p_ = WriteInteger(p_, value); }
     char16_t* end() const { return p_; }
 
 private:

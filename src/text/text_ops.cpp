@@ -214,12 +214,11 @@ std::int64_t ParseInteger(QByteArrayView text) {
 }
 
 QString FormatInteger(std::int64_t value) {
-    QString text;
-    AppendInteger(text, value);
-    return text;
+    char16_t text[20];
+    return QString::fromUtf16(text, WriteInteger(text, value) - text);
 }
 
-void AppendInteger(QString& text, std::int64_t value) {
+char16_t* WriteInteger(char16_t* out, std::int64_t value) {
     char16_t digits[20];
     int n = 0;
     // The magnitude in unsigned arithmetic, so the smallest value has one too.
@@ -229,9 +228,10 @@ void AppendInteger(QString& text, std::int64_t value) {
         magnitude /= 10;
     } while (magnitude > 0);
     if (value < 0)
-        text += u'-';
-    std::reverse(digits, digits + n);
-    text.append(QStringView(digits, n));
+        *out++ = u'-';
+    while (n > 0)
+        *out++ = digits[--n];
+    return out;
 }
 
 bool TextEquals(QStringView a, QStringView b) {

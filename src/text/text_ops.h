@@ -36,8 +36,10 @@ std::int64_t ParseInteger(QStringView text);
 // Plain decimal text of value: "-" for negatives, no plus, no padding.
 QString FormatInteger(std::int64_t value);
 
-// Appends FormatInteger (value) to text without a temporary text.
-void AppendInteger(QString& text, std::int64_t value);
+// Writes FormatInteger (value) to out, which has room for it (20 code units at
+// most, 11 for a 32-bit value), and gives the end of what it wrote: for
+// writers that build a line in place.
+char16_t* WriteInteger(char16_t* out, std::int64_t value);
 
 // The same operations on the raw UTF-8 bytes of a text, for ASCII parts and
 // separators: UTF-8 keeps every ASCII character as its one byte and uses no
