@@ -3,6 +3,9 @@
 #include "core/gadget_keywords.h"
 #include "text/text_ops.h"
 
+#include <array>
+#include <bit>
+#include <cstring>
 #include <type_traits>
 
 namespace dw {
@@ -96,6 +99,155 @@ void ProcessLine(View line, ToolState& state, RecordList& records) {
     }
 }
 
+// The gadget lines of a large form are nearly all its lines, so their bytes get
+// a path of their own: every search is a memchr for one byte of a phrase, the
+// keyword test looks only at the stems that end in the byte before "Gadget",
+// and a type that is exactly a keyword shares that keyword's text. It gives what
+// ProcessLine gives for a line without "Open" (the tests and the form reader's
+// fuzz target compare the two).
+
+qsizetype ByteIndex(QByteArrayView line, char c, qsizetype from) {
+    if (from >= line.size())
+        return -1;
+    const void* hit = std::memchr(line.data() + from, c, static_cast<std::size_t>(line.size() - from));
+    return hit ? static_cast<const char*>(hit) - line.data() : -1;
+}
+
+// True when phrase stands in line at at. The phrases are a few bytes long: a
+// plain loop costs less than a call to compare them.
+template <qsizetype N>
+bool PhraseAt(QByteArrayView line, qsizetype at, const char (&phrase)[N]) {
+    if (line.size() - at < N - 1)
+        return false;
+    for (qsizetype k = 0; k < N - 1; ++k) {
+        if (line[at + k] != phrase[k])
+            return false;
+    }
+    return true;
+}
+
+bool HasOpen(QByteArrayView line) {
+    for (qsizetype at = ByteIndex(line, 'O', 0); at >= 0; at = ByteIndex(line, 'O', at + 1)) {
+        if (PhraseAt(line, at, "Open"))
+            return true;
+    }
+    return false;
+}
+
+// Start of the first " = " that begins at or after from and ends by end; -1 if none.
+qsizetype AssignmentAt(QByteArrayView line, qsizetype from, qsizetype end) {
+    const QByteArrayView part = line.first(end);
+    for (qsizetype eq = ByteIndex(part, '=', from + 1); eq >= 0 && eq + 1 < end; eq = ByteIndex(part, '=', eq + 1)) {
+        if (part[eq - 1] == ' ' && part[eq + 1] == ' ')
+            return eq - 1;
+    }
+    return -1;
+}
+
+constexpr qsizetype kTailSize = 6;  // "Gadget"
+
+struct KeywordStems {
+    // For each byte, the keywords whose stem (the keyword before "Gadget") ends in it.
+    std::array<std::uint32_t, 256> endingIn{};
+    std::array<QByteArray, GadgetKeywords.size()> stems;
+    std::array<QString, GadgetKeywords.size()> texts;  // shared by the records, never copied
+
+    KeywordStems() {
+        static_assert(GadgetKeywords.size() <= 32);
+        for (std::size_t k = 0; k < GadgetKeywords.size(); ++k) {
+            const QStringView keyword = GadgetKeywords[k];
+            stems[k] = keyword.first(keyword.size() - kTailSize).toLatin1();
+            endingIn[static_cast<unsigned char>(stems[k].back())] |= 1u << k;
+            texts[k] = QString::fromRawData(keyword.data(), keyword.size());
+        }
+    }
+
+    // The keyword whose "Gadget" starts at tailAt in line and whose stem ends
+    // right before it; reaching back at most to from. -1 if none.
+    int endingAt(QByteArrayView line, qsizetype from, qsizetype tailAt) const {
+        if (tailAt <= from)
+            return -1;
+        for (std::uint32_t mask = endingIn[static_cast<unsigned char>(line[tailAt - 1])]; mask != 0; mask &= mask - 1) {
+            const int k = std::countr_zero(mask);
+            const qsizetype size = stems[static_cast<std::size_t>(k)].size();
+            const char* const stem = stems[static_cast<std::size_t>(k)].constData();
+            if (size > tailAt - from)
+                continue;
+            qsizetype i = 0;
+            while (i < size && line[tailAt - size + i] == stem[i])
+                ++i;
+            if (i == size)
+                return k;
+        }
+        return -1;
+    }
+};
+
+const KeywordStems keywordStems;
+
+const KeywordStems& Stems() {
+    return keywordStems;
+}
+
+bool HasGadgetKeywordBytes(QByteArrayView line) {
+    const KeywordStems& stems = Stems();
+    for (qsizetype at = ByteIndex(line, 'G', 0); at >= 0; at = ByteIndex(line, 'G', at + 1)) {
+        if (PhraseAt(line, at, "Gadget") && stems.endingAt(line, 0, at) >= 0)
+            return true;
+    }
+    return false;
+}
+
+QString DecodedType(QByteArrayView type) {
+    const qsizetype tailAt = type.size() - kTailSize;
+    if (tailAt > 0 && PhraseAt(type, tailAt, "Gadget")) {
+        const int k = Stems().endingAt(type, 0, tailAt);
+        if (k >= 0 && Stems().stems[static_cast<std::size_t>(k)].size() == tailAt)
+            return Stems().texts[static_cast<std::size_t>(k)];
+    }
+    return DecodeUtf8(type);
+}
+
+// The name without its blanks. Leading blank bytes decode to blanks whatever
+// follows, so they go before decoding; a blank further in may stand inside a
+// broken sequence and is removed from the decoded text.
+QString DecodedName(QByteArrayView name) {
+    name = TrimLeadingSpaces(name);
+    if (ByteIndex(name, ' ', 0) < 0)
+        return DecodeUtf8(name);
+    return RemoveText(DecodeUtf8(name), u" ");
+}
+
+void ProcessGadgetLine(QByteArrayView line, RecordList& records) {
+    if (!HasGadgetKeywordBytes(line))
+        return;
+    GadgetRecord record;
+    const qsizetype assignment = AssignmentAt(line, 0, line.size());
+    record.name = DecodedName(assignment < 0 ? line : line.first(assignment));
+    // The type stands between the first and the second " = " before the first "(".
+    const qsizetype paren = ByteIndex(line, '(', 0);
+    const qsizetype head = paren < 0 ? line.size() : paren;
+    const qsizetype typeFrom = AssignmentAt(line, 0, head);
+    if (typeFrom >= 0) {
+        const qsizetype typeEnd = AssignmentAt(line, typeFrom + 3, head);
+        record.type = DecodedType(line.sliced(typeFrom + 3, (typeEnd < 0 ? head : typeEnd) - typeFrom - 3));
+    }
+    // Comma parts 2 to 5; a part beyond the last comma is empty.
+    std::int32_t* const numbers[] = {&record.x, &record.y, &record.width, &record.height};
+    qsizetype start = ByteIndex(line, ',', 0);
+    for (std::int32_t* number : numbers) {
+        if (start < 0)
+            break;
+        // The numbers are short: the next comma is a few bytes on.
+        qsizetype end = start + 1;
+        while (end < line.size() && line[end] != ',')
+            ++end;
+        *number = NumberOf(line.sliced(start + 1, end - start - 1));
+        start = end < line.size() ? end : -1;
+    }
+    records.append(std::move(record));
+}
+
 } // namespace
 
 void ProcessFormLine(QStringView line, ToolState& state, RecordList& records) {
@@ -103,7 +255,11 @@ void ProcessFormLine(QStringView line, ToolState& state, RecordList& records) {
 }
 
 void ProcessFormLine(QByteArrayView line, ToolState& state, RecordList& records) {
-    ProcessLine(line, state, records);
+    // Both window phrases hold "Open"; the rare lines that do take the general path.
+    if (HasOpen(line))
+        ProcessLine(line, state, records);
+    else
+        ProcessGadgetLine(line, records);
 }
 
 } // namespace dw

@@ -88,6 +88,12 @@ bool OpenTextForReading(const QString& path) {
     return true;
 }
 
+// The first byte c in [from, end), or end.
+const unsigned char* FirstOf(unsigned char c, const unsigned char* from, const unsigned char* end) {
+    const void* hit = std::memchr(from, c, static_cast<std::size_t>(end - from));
+    return hit ? static_cast<const unsigned char*>(hit) : end;
+}
+
 // The bytes of the current line that stand in the buffer, consumed up to the
 // line end or the end of the buffer. A line end is consumed too, but not the LF
 // of a CR LF: looking for it may refill the buffer, so the caller finishes the
@@ -101,9 +107,11 @@ struct LinePiece {
 LinePiece NextLinePiece() {
     const unsigned char* start = slot.buffer + slot.next;
     const unsigned char* end = slot.buffer + slot.used;
-    const unsigned char* p = start;
-    while (p < end && *p != '\n' && *p != '\r' && *p != 0)
-        ++p;
+    // The first of the three line ends: the C library scans for one byte many at
+    // a time, so LF is looked for first and the rarer ones only before it.
+    const unsigned char* p = FirstOf('\n', start, end);
+    p = FirstOf('\r', start, p);
+    p = FirstOf(0, start, p);
     slot.next += static_cast<std::size_t>(p - start);
     LinePiece piece{QByteArrayView(start, p - start), p < end, p < end ? *p : static_cast<unsigned char>(0)};
     if (piece.endsLine)

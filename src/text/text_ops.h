@@ -52,8 +52,12 @@ std::int64_t ParseInteger(QByteArrayView text);
 
 // The code unit at i; for bytes, the byte's value (an ASCII byte reads as the
 // code unit it decodes to).
-char16_t CodeUnitAt(QStringView text, qsizetype i);
-char16_t CodeUnitAt(QByteArrayView bytes, qsizetype i);
+inline char16_t CodeUnitAt(QStringView text, qsizetype i) {
+    return text[i].unicode();
+}
+inline char16_t CodeUnitAt(QByteArrayView bytes, qsizetype i) {
+    return static_cast<unsigned char>(bytes[i]);
+}
 
 // UTF-8 bytes as a text: a malformed sequence becomes U+FFFD and a byte-order
 // mark is an ordinary character (U+FEFF), wherever it stands.

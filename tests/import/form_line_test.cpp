@@ -82,11 +82,26 @@ TEST(FormLine, WorkedLinesGiveExactlyTheirValues) {
 TEST(FormLine, BytesAndDecodedTextGiveTheSameResultAlsoForBrokenUtf8) {
     const QByteArray lines[] = {
         "  B\xE4 = ButtonGadget(0, 1, 2, 3, 4)",
-        "  \xEF\xBB\xBFB = ButtonGadget(\xC3, $\xC3\xA4, 2\xF0\x9F, -\xFF3, 4)",
+        "  \xEF\xBB\xBF" "B = ButtonGadget(\xC3, $\xC3\xA4, 2\xF0\x9F, -\xFF" "3, 4)",
         "Procedure Open\xE4(x = \xC2, y = 0, width = \xE2\x82 600, height = 40\xED\xA0\x80)",
         "  W\xF4\x90\x80\x80 = OpenWindow(\xC0\x80TextGadget",
         "\xF8\x88\x80\x80\x80 = TextGadget\xFE(\xFF, \x80, \xBF)",
         "  x = ExplorerTree\xE4Gadget(0, 1, 2, 3, 4) TreeGadget",
+        // Blanks inside a name, also inside a broken sequence.
+        "  B\xC3 \xA9 = ButtonGadget(0, 1, 2, 3, 4)",
+        "  a b = xButtonGadget(0, 1, 2, 3, 4)",
+        // Types that only contain or nearly are a keyword.
+        "  t = ButtonGadgetX(0, 1, 2, 3, 4)",
+        "  t = ButtonGadget = TextGadget(1,2",
+        "  t = = ButtonGadget(1, 2, 3, 4, 5)",
+        "  t = Gadget(1, 2, 3, 4, 5) MDIGadget",
+        "TextGadget = TextGadget(1,2,3,4,5)",
+        " = MDIGadget",
+        "ButtonGadget( a = b, 1",
+        "\xE4Gadget = TreeGadget(,,,,,,)",
+        "  w = WebGadget(1 2 3 4 5)",
+        // A window phrase anywhere takes the general path.
+        "  g = TextGadget(1, 2, 3, 4) ; OpenWindow",
     };
     for (const QByteArray& line : lines) {
         const QString decoded = QString::fromUtf8(line);

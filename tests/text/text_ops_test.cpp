@@ -100,5 +100,25 @@ TEST(TextOps, TextEqualsComparesCodeUnitsExactly) {
     EXPECT_FALSE(TextEquals(u"Pfad", u"Pfad "));
 }
 
+TEST(TextOps, DecodeUtf8KeepsEveryByteOrderMarkAndReplacesBrokenSequences) {
+    struct Case {
+        QByteArray bytes;
+        QString expected;
+    };
+    const QChar bom(0xFEFF), bad(0xFFFD);
+    const Case cases[] = {
+        {"", ""},
+        {"Gadget_0", "Gadget_0"},
+        {"\xEF\xBB\xBF" "B", QString(bom) + "B"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF", QString(bom) + bom},
+        {"a\xEF\xBB\xBF" "b", QString("a") + bom + "b"},
+        {"\xEF\xBB", QString(bad) + bad},
+        {"\xC3\xA4\xC3", QString(QChar(0xE4)) + bad},
+        {"\xFF" "x", QString(bad) + "x"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DecodeUtf8(c.bytes), c.expected) << c.bytes.toHex(' ').toStdString();
+}
+
 } // namespace
 } // namespace dw
