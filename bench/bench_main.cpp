@@ -149,15 +149,13 @@ void BM_FillList(benchmark::State& state) {
     dw::Tool tool(user);
     tool.state.formPath = FormPath(state.range(0));
     dw::ImportFormFile(tool, true);
-    std::vector<dw::GadgetRow> rows;
-    for (const dw::GadgetRecord& r : tool.records)
-        rows.push_back({r.name, r.type, r.x, r.y, r.width, r.height});
+    const std::span<const dw::GadgetRecord> records(tool.records.begin(), tool.records.end());
     dw::MainWindow window([](const dw::Event&) {});
     window.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {
         window.gadgetRows().clear();
-        window.gadgetRows().append(rows);
+        window.gadgetRows().append(records);  // the list makes its own rows of the records
         QCoreApplication::processEvents();  // the view takes the rows in and draws what is on screen
     }
 }

@@ -13,7 +13,7 @@ public:
     void showMessage(const QString&, const QString&) override { ++messages; }
     bool askYesNo(const QString&, const QString&) override { return true; }
     void clearGadgetRows() override {}
-    void appendGadgetRows(std::vector<GadgetRow> rows) override { rowsShown += rows.size(); }
+    void appendGadgetRows(std::span<const GadgetRecord> records) override { rowsShown += records.size(); }
     void setFormFileLabel(const QString&) override {}
     void setProjectFileLabel(const QString&) override {}
     int messages = 0;

@@ -15,19 +15,31 @@ GadgetRecord& RecordList::append(GadgetRecord record) {
     return records_.back();
 }
 
+namespace {
+
+std::uint32_t HashOf(QStringView name) {
+    NameHash hash;
+    for (const QChar c : name)
+        hash.add(c.unicode());
+    return hash.value();
+}
+
+} // namespace
+
 void RecordList::buildIndex() const {
     firstByName_.clear();
-    firstByName_.reserve(size());
+    firstByName_.reserve(records_.size());
     nextSameName_.assign(records_.size(), -1);
     // Walking backwards, each record becomes the first of its name and points on to the previous first.
     for (qsizetype at = size() - 1; at >= 0; --at) {
         const QString& name = records_[static_cast<std::size_t>(at)].name;
-        const auto found = firstByName_.find(name);
-        if (found == firstByName_.end()) {
-            firstByName_.insert(name, at);
+        const std::uint32_t hash = HashOf(name);
+        std::uint32_t* first = firstByName_.find(hash, [&](std::uint32_t other) { return records_[other].name == name; });
+        if (first) {
+            nextSameName_[static_cast<std::size_t>(at)] = *first;
+            *first = static_cast<std::uint32_t>(at);
         } else {
-            nextSameName_[static_cast<std::size_t>(at)] = *found;
-            *found = at;
+            firstByName_.insert(hash, static_cast<std::uint32_t>(at));
         }
     }
     indexed_ = true;
@@ -36,8 +48,9 @@ void RecordList::buildIndex() const {
 qsizetype RecordList::firstNamed(const QString& name) const {
     if (!indexed_)
         buildIndex();
-    const auto found = firstByName_.constFind(name);
-    return found == firstByName_.constEnd() ? -1 : *found;
+    const std::uint32_t* first =
+        firstByName_.find(HashOf(name), [&](std::uint32_t at) { return records_[at].name == name; });
+    return first ? static_cast<qsizetype>(*first) : -1;
 }
 
 qsizetype RecordList::countNamed(const QString& name) const {

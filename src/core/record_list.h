@@ -2,8 +2,8 @@
 // The ordered gadget records of the current form, with a name index so that
 // finding every record of a name costs as many steps as there are such records.
 #include "core/gadget_record.h"
+#include "core/name_index.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringView>
 #include <vector>
@@ -42,7 +42,7 @@ private:
     std::vector<GadgetRecord> records_;
     // Built on the first lookup after the list changed, so an import pays nothing
     // for it: the first record of each name, and for each record the next one of its name.
-    mutable QHash<QString, qsizetype> firstByName_;
+    mutable NameIndex firstByName_;
     mutable std::vector<qsizetype> nextSameName_;
     mutable bool indexed_ = true;
 };

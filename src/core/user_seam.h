@@ -2,9 +2,11 @@
 // Everything the operations show to the user or change in the window goes
 // through this interface, so the operations can run without a screen. The
 // window implements it with real dialogs; tests answer it from a script.
+#include "core/gadget_record.h"
+
 #include <QString>
 #include <cstdint>
-#include <vector>
+#include <span>
 
 namespace dw {
 
@@ -28,6 +30,11 @@ struct GadgetRow {
     bool operator==(const GadgetRow&) const = default;
 };
 
+// What the list keeps of a record.
+inline GadgetRow RowOf(const GadgetRecord& record) {
+    return GadgetRow{record.name, record.type, record.x, record.y, record.width, record.height};
+}
+
 // The text of column 0 to 5: name, type, x, y, width, height in plain decimal.
 QString GadgetRowText(const GadgetRow& row, int column);
 
@@ -44,8 +51,9 @@ public:
     virtual bool askYesNo(const QString& title, const QString& text) = 0;
 
     virtual void clearGadgetRows() = 0;
-    // Appends rows at the end of the gadget list, in the given order.
-    virtual void appendGadgetRows(std::vector<GadgetRow> rows) = 0;
+    // Appends a row for each record at the end of the gadget list, in order.
+    // The list keeps its own rows: the records may change or go afterwards.
+    virtual void appendGadgetRows(std::span<const GadgetRecord> records) = 0;
     virtual void setFormFileLabel(const QString& text) = 0;
     virtual void setProjectFileLabel(const QString& text) = 0;
 };

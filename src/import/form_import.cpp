@@ -10,12 +10,7 @@ namespace dw {
 namespace {
 
 void ShowRecords(Tool& tool) {
-    std::vector<GadgetRow> rows;
-    rows.reserve(static_cast<std::size_t>(tool.records.size()));
-    for (const GadgetRecord& record : tool.records) {
-        rows.push_back({record.name, record.type, record.x, record.y, record.width, record.height});
-    }
-    tool.user.appendGadgetRows(std::move(rows));
+    tool.user.appendGadgetRows(std::span<const GadgetRecord>(tool.records.begin(), tool.records.end()));
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "project/key_value_file.h"
 
+#include "core/name_index.h"
 #include "project/key_value_parse.h"
 #include "text/platform_file.h"
+#include "text/text_ops.h"
 
 #include <QFile>
-#include <QHash>
+
+#include <array>
 
 namespace dw {
 
@@ -12,16 +15,40 @@ namespace {
 
 enum class Mode { None, Created, Opened };
 
+char FoldByte(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::uint32_t FoldedHash(QByteArrayView name) {
+    NameHash hash;
+    for (const char c : name)
+        hash.add(static_cast<unsigned char>(FoldByte(c)));
+    return hash.value();
+}
+
+// A key name or a mark written over and over is stored once in the text and
+// shared by every entry that has it.
+struct SharedPiece {
+    QString key;
+    TextPiece piece;
+};
+
 struct CurrentFile {
     Mode mode = Mode::None;
     platform::ReplaceTarget target;
     KeyValueContent content;
     std::size_t group = 0;  // section index; 0 is the area before the first group
-    QByteArray pendingGroup;
-    QByteArray pendingFolded;
+    // A selected group that gets its section with its first key; its name
+    // stands at the end of the text until then.
+    TextPiece pending;
+    std::uint32_t pendingHash = 0;
     bool hasPending = false;
     bool modified = false;
-    QHash<QByteArray, std::size_t> groupByFoldedName;  // first section of each name
+    NameIndex groups;  // the sections of a created file by their folded names
+    std::array<SharedPiece, 8> keys;
+    int nextKey = 0;
+    TextPiece marks[2];  // "0" and "1"
+    bool haveMarks = false;
 };
 
 CurrentFile file;
@@ -30,32 +57,121 @@ void Forget() {
     file.mode = Mode::None;
     file.content = KeyValueContent();
     file.group = 0;
-    file.pendingGroup.clear();
-    file.pendingFolded.clear();
     file.hasPending = false;
     file.modified = false;
-    file.groupByFoldedName.clear();
+    file.groups.clear();
+    file.keys = {};
+    file.nextKey = 0;
+    file.haveMarks = false;
+}
+
+// The UTF-8 form of text, appended to the file's text.
+TextPiece AppendUtf8(const QString& text) {
+    QByteArray& out = file.content.text;
+    const TextPiece piece{out.size(), text.size()};
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* const to = out.data() + start;
+    const char16_t* const from = reinterpret_cast<const char16_t*>(text.constData());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (from[i] >= 0x80) {  // not only ASCII: the library's encoder does the rest
+            out.resize(start);
+            return file.content.append(text.toUtf8());
+        }
+        to[i] = static_cast<char>(from[i]);
+    }
+    return piece;
+}
+
+void DropPending() {
+    if (file.hasPending)
+        file.content.text.truncate(file.pending.at);
+    file.hasPending = false;
 }
 
 void CreatePendingGroup() {
     if (!file.hasPending)
         return;
-    file.content.sections.push_back(KeyValueSection{file.pendingGroup, {}});
+    file.content.sections.push_back(KeyValueSection{file.pending});
     file.group = file.content.sections.size() - 1;
-    file.groupByFoldedName.insert(file.pendingFolded, file.group);
-    file.pendingGroup.clear();
-    file.pendingFolded.clear();
+    file.groups.insert(file.pendingHash, static_cast<std::uint32_t>(file.group));
     file.hasPending = false;
+}
+
+TextPiece KeyPiece(const QString& key) {
+    for (const SharedPiece& shared : file.keys) {
+        if (!shared.key.isNull() && shared.key == key)
+            return shared.piece;
+    }
+    SharedPiece& slot = file.keys[static_cast<std::size_t>(file.nextKey)];
+    file.nextKey = (file.nextKey + 1) % static_cast<int>(file.keys.size());
+    slot = SharedPiece{key, AppendUtf8(key)};
+    return slot.piece;
+}
+
+TextPiece IntegerPiece(std::int32_t value) {
+    if (value == 0 || value == 1) {
+        if (!file.haveMarks) {
+            file.marks[0] = file.content.append("0");
+            file.marks[1] = file.content.append("1");
+            file.haveMarks = true;
+        }
+        return file.marks[value];
+    }
+    char16_t digits[12];
+    const qsizetype size = WriteInteger(digits, value) - digits;
+    char bytes[12];
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(digits[i]);
+    return file.content.append(QByteArrayView(bytes, size));
+}
+
+template <typename MakeValue>
+void WriteKey(const QString& key, MakeValue makeValue) {
+    if (file.mode == Mode::None)
+        return;
+    CreatePendingGroup();
+    const TextPiece name = KeyPiece(key);
+    const TextPiece value = makeValue();
+    file.modified = true;
+    KeyValueContent& content = file.content;
+    for (qsizetype at = content.sections[file.group].first; at >= 0;) {
+        KeyValueEntry& entry = content.entries[static_cast<std::size_t>(at)];
+        if (!entry.isComment && NamesEqual(content.bytes(entry.name), content.bytes(name))) {
+            entry.name = name;
+            entry.value = value;
+            return;
+        }
+        at = entry.next;
+    }
+    content.appendEntry(file.group, KeyValueEntry{name, value});
+}
+
+// The UTF-8 form of a key name being looked up. A project reads the same four
+// names for every gadget: converted once, then found by the text they came from.
+QByteArrayView KeyBytes(const QString& key) {
+    static QString lastKeys[8];
+    static QByteArray lastBytes[8];
+    static int next = 0;
+    for (int i = 0; i < 8; ++i) {
+        if (lastKeys[i] == key && !lastKeys[i].isNull())
+            return lastBytes[i];
+    }
+    next = (next + 1) % 8;
+    lastKeys[next] = key;
+    lastBytes[next] = key.toUtf8();
+    return lastBytes[next];
 }
 
 const KeyValueEntry* FindKey(QByteArrayView key) {
     if (file.mode == Mode::None)
         return nullptr;
-    for (const KeyValueEntry& entry : file.content.sections[file.group].entries) {
-        if (!entry.isComment && NamesEqual(entry.name, key))
-            return &entry;
-    }
-    return nullptr;
+    const KeyValueEntry* found = nullptr;
+    file.content.forEachEntry(file.content.sections[file.group], [&](const KeyValueEntry& entry) {
+        if (!found && !entry.isComment && NamesEqual(file.content.bytes(entry.name), key))
+            found = &entry;
+    });
+    return found;
 }
 
 } // namespace
@@ -83,9 +199,12 @@ bool OpenKeyValueFile(const QString& path) {
 bool CloseKeyValueFile() {
     bool ok = true;
     if (file.mode == Mode::Created) {
-        const QByteArray bytes = file.modified ? SerializeKeyValueText(file.content) : QByteArray();
-        if (platform::WriteAll(file.target.fd, reinterpret_cast<const unsigned char*>(bytes.constData()),
-                               static_cast<std::size_t>(bytes.size()))) {
+        const int fd = file.target.fd;
+        const bool written = !file.modified || SerializeKeyValueText(file.content, [fd](QByteArrayView bytes) {
+            return platform::WriteAll(fd, reinterpret_cast<const unsigned char*>(bytes.data()),
+                                      static_cast<std::size_t>(bytes.size()));
+        });
+        if (written) {
             ok = platform::CommitReplace(file.target);
         } else {
             platform::AbortReplace(file.target);
@@ -105,82 +224,41 @@ void ReserveGroups(qsizetype count) {
     if (file.mode != Mode::Created || count <= 0)
         return;
     file.content.sections.reserve(static_cast<std::size_t>(count) + 1);
-    file.groupByFoldedName.reserve(count);
+    file.groups.reserve(static_cast<std::size_t>(count));
 }
 
 bool SelectGroup(const QString& name) {
     if (file.mode == Mode::None)
         return false;
-    file.hasPending = false;
-    file.pendingGroup.clear();
+    DropPending();
     if (name.isEmpty()) {
         file.group = 0;
         return true;
     }
-    const QByteArray utf8 = name.toUtf8();
-    QByteArray folded = FoldAsciiCase(utf8);
-    const auto found = file.groupByFoldedName.constFind(folded);
-    if (found != file.groupByFoldedName.constEnd()) {
+    // The name goes to the end of the text; it stays there only if it is new.
+    const TextPiece piece = AppendUtf8(name);
+    const QByteArrayView bytes = file.content.bytes(piece);
+    const std::uint32_t hash = FoldedHash(bytes);
+    const std::uint32_t* found = file.groups.find(hash, [&bytes](std::uint32_t section) {
+        return NamesEqual(file.content.bytes(file.content.sections[section].name), bytes);
+    });
+    if (found) {
         file.group = *found;
+        file.content.text.truncate(piece.at);
         return true;
     }
-    file.pendingGroup = utf8;
-    file.pendingFolded = std::move(folded);
+    file.pending = piece;
+    file.pendingHash = hash;
     file.hasPending = true;
     return false;
 }
 
-namespace {
-
-// The UTF-8 form of a key name. A project writes the same four names for every
-// gadget: converted once, each entry then shares the same bytes.
-QByteArray KeyBytes(const QString& key) {
-    static QString lastKeys[8];
-    static QByteArray lastBytes[8];
-    static int next = 0;
-    for (int i = 0; i < 8; ++i) {
-        if (lastKeys[i] == key && !lastKeys[i].isNull())
-            return lastBytes[i];
-    }
-    next = (next + 1) % 8;
-    lastKeys[next] = key;
-    lastBytes[next] = key.toUtf8();
-    return lastBytes[next];
-}
-
-// The decimal text of an integer; the marks 0 and 1 share their bytes.
-QByteArray IntegerBytes(std::int32_t value) {
-    static const QByteArray zero("0"), one("1");
-    return value == 0 ? zero : value == 1 ? one : QByteArray::number(value);
-}
-
-void WriteKey(const QString& key, QByteArray value) {
-    if (file.mode == Mode::None)
-        return;
-    CreatePendingGroup();
-    const QByteArray name = KeyBytes(key);
-    file.modified = true;
-    std::vector<KeyValueEntry>& entries = file.content.sections[file.group].entries;
-    for (KeyValueEntry& entry : entries) {
-        if (!entry.isComment && NamesEqual(entry.name, name)) {
-            entry.name = name;
-            entry.value = std::move(value);
-            return;
-        }
-    }
-    if (entries.empty())
-        entries.reserve(4);  // a project's gadget groups hold four keys
-    entries.push_back(KeyValueEntry{name, std::move(value), false});
-}
-
-} // namespace
-
 void WriteTextKey(const QString& key, const QString& value) {
-    WriteKey(key, value.toUtf8());
+    WriteKey(key, [&value] { return AppendUtf8(value); });
 }
 
 void WriteIntegerKey(const QString& key, std::int32_t value) {
-    WriteKey(key, IntegerBytes(value));
+    WriteKey(key, [value] { return IntegerPiece(value); });
 }
 
 void RewindGroups() {
@@ -197,21 +275,21 @@ bool NextGroup() {
 QString CurrentGroupName() {
     if (file.mode == Mode::None || file.group == 0)
         return QString();
-    return QString::fromUtf8(file.content.sections[file.group].name);
+    return DecodeUtf8(file.content.bytes(file.content.sections[file.group].name));
 }
 
 QString ReadTextKey(const QString& key, const QString& defaultValue) {
     const KeyValueEntry* entry = FindKey(KeyBytes(key));
     if (!entry)
         return defaultValue;
-    return QString::fromUtf8(TrimBlanksAndTabs(entry->value));
+    return DecodeUtf8(TrimBlanksAndTabs(file.content.bytes(entry->value)));
 }
 
 std::int32_t ReadIntegerKey(const QString& key, std::int32_t defaultValue) {
     const KeyValueEntry* entry = FindKey(KeyBytes(key));
     if (!entry)
         return defaultValue;
-    return ParseLeadingDecimal(entry->value);
+    return ParseLeadingDecimal(file.content.bytes(entry->value));
 }
 
 } // namespace dw

@@ -20,22 +20,18 @@ QByteArray DecodeToUtf8(const QByteArray& bytes) {
     return QString::fromLatin1(bytes).toUtf8();
 }
 
-// A name or value inside the content's text, without a copy.
-QByteArray View(const char* begin, const char* end) {
-    return QByteArray::fromRawData(begin, end - begin);
-}
-
-void ParseLine(const char* begin, const char* end, KeyValueContent& content) {
+void ParseLine(const char* base, const char* begin, const char* end, KeyValueContent& content) {
+    const auto piece = [base](const char* from, const char* to) { return TextPiece{from - base, to - from}; };
     while (begin < end && IsBlankOrTab(*begin))
         ++begin;
     if (begin == end)
         return;
-    std::vector<KeyValueEntry>& entries = content.sections.back().entries;
+    const std::size_t section = content.sections.size() - 1;
     if (*begin == ';') {
         ++begin;
         if (begin < end && *begin == ' ')
             ++begin;
-        entries.push_back(KeyValueEntry{View(begin, end), QByteArray(), true});
+        content.appendEntry(section, KeyValueEntry{piece(begin, end), TextPiece{}, -1, true});
         return;
     }
     if (*begin == '[') {
@@ -43,7 +39,7 @@ void ParseLine(const char* begin, const char* end, KeyValueContent& content) {
         const char* close = begin;
         while (close < end && *close != ']')
             ++close;
-        content.sections.push_back(KeyValueSection{View(begin, close), {}});
+        content.sections.push_back(KeyValueSection{piece(begin, close)});
         return;
     }
     const char* equals = begin;
@@ -55,23 +51,43 @@ void ParseLine(const char* begin, const char* end, KeyValueContent& content) {
     const char* value = equals < end ? equals + 1 : end;
     while (value < end && IsBlankOrTab(*value))
         ++value;
-    entries.push_back(KeyValueEntry{View(begin, nameEnd), View(value, end), false});
+    content.appendEntry(section, KeyValueEntry{piece(begin, nameEnd), piece(value, end), -1, false});
 }
 
 } // namespace
 
+TextPiece KeyValueContent::append(QByteArrayView bytes) {
+    const TextPiece piece{text.size(), bytes.size()};
+    text.append(bytes);
+    return piece;
+}
+
+void KeyValueContent::appendEntry(std::size_t section, const KeyValueEntry& entry) {
+    const qsizetype at = static_cast<qsizetype>(entries.size());
+    entries.push_back(entry);
+    entries.back().next = -1;
+    KeyValueSection& s = sections[section];
+    if (s.last >= 0)
+        entries[static_cast<std::size_t>(s.last)].next = at;
+    else
+        s.first = at;
+    s.last = at;
+}
+
 KeyValueContent ParseKeyValueText(const QByteArray& fileBytes) {
     KeyValueContent content;
     content.text = DecodeToUtf8(fileBytes);
-    // Room for every group line there may be, so the table is not grown step by step.
+    // Room for every group there may be, so the table is not grown step by step.
     content.sections.reserve(static_cast<std::size_t>(content.text.count('[')) + 1);
-    const char* p = content.text.constData();
+    content.entries.reserve(static_cast<std::size_t>(content.text.count('\n')) + 1);
+    const char* const base = content.text.constData();
+    const char* p = base;
     const char* const end = p + content.text.size();
     while (p < end) {
         const char* lineEnd = p;
         while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
             ++lineEnd;
-        ParseLine(p, lineEnd, content);
+        ParseLine(base, p, lineEnd, content);
         p = lineEnd;
         while (p < end && (*p == '\r' || *p == '\n'))
             ++p;
@@ -80,31 +96,16 @@ KeyValueContent ParseKeyValueText(const QByteArray& fileBytes) {
 }
 
 QByteArray SerializeKeyValueText(const KeyValueContent& content) {
-    qsizetype size = 5;
-    for (const KeyValueSection& section : content.sections) {
-        size += section.name.size() + 4;
-        for (const KeyValueEntry& entry : section.entries)
-            size += entry.name.size() + entry.value.size() + 5;
-    }
-    QByteArray out;
-    out.reserve(size);
-    out.append("\xEF\xBB\xBF\r\n");
-    for (std::size_t i = 0; i < content.sections.size(); ++i) {
-        const KeyValueSection& section = content.sections[i];
-        if (i > 0)
-            out.append('[').append(section.name).append("]\r\n");
-        for (const KeyValueEntry& entry : section.entries) {
-            if (entry.isComment)
-                out.append("; ").append(entry.name).append("\r\n");
-            else
-                out.append(entry.name).append(" = ").append(entry.value).append("\r\n");
-        }
-    }
-    return out;
+    QByteArray all;
+    SerializeKeyValueText(content, [&all](QByteArrayView bytes) {
+        all.append(bytes);
+        return true;
+    });
+    return all;
 }
 
-QByteArray FoldAsciiCase(const QByteArray& name) {
-    QByteArray folded(name);
+QByteArray FoldAsciiCase(QByteArrayView name) {
+    QByteArray folded(name.data(), name.size());
     for (char& c : folded)
         c = FoldByte(c);
     return folded;
@@ -120,17 +121,17 @@ bool NamesEqual(QByteArrayView a, QByteArrayView b) {
     return true;
 }
 
-QByteArray TrimBlanksAndTabs(const QByteArray& text) {
+QByteArrayView TrimBlanksAndTabs(QByteArrayView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && IsBlankOrTab(text[begin]))
         ++begin;
     while (end > begin && IsBlankOrTab(text[end - 1]))
         --end;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
 }
 
-std::int32_t ParseLeadingDecimal(const QByteArray& text) {
+std::int32_t ParseLeadingDecimal(QByteArrayView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))

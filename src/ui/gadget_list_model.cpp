@@ -31,12 +31,14 @@ void GadgetListModel::clear() {
     endResetModel();
 }
 
-void GadgetListModel::append(std::vector<GadgetRow> rows) {
-    if (rows.empty())
+void GadgetListModel::append(std::span<const GadgetRecord> records) {
+    if (records.empty())
         return;
     const int first = rowCount();
-    beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
-    rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(records.size()) - 1);
+    rows_.reserve(rows_.size() + records.size());
+    for (const GadgetRecord& record : records)
+        rows_.push_back(RowOf(record));
     endInsertRows();
 }
 

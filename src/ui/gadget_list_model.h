@@ -19,7 +19,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     void clear();
-    void append(std::vector<GadgetRow> rows);
+    void append(std::span<const GadgetRecord> records);
     QString name(int row) const;
 
 private:

@@ -67,8 +67,8 @@ void QtUserSeam::clearGadgetRows() {
     window_.gadgetRows().clear();
 }
 
-void QtUserSeam::appendGadgetRows(std::vector<GadgetRow> rows) {
-    window_.gadgetRows().append(std::move(rows));
+void QtUserSeam::appendGadgetRows(std::span<const GadgetRecord> records) {
+    window_.gadgetRows().append(records);
 }
 
 void QtUserSeam::setFormFileLabel(const QString& text) {

@@ -19,7 +19,7 @@ public:
     void showMessage(const QString& title, const QString& text) override;
     bool askYesNo(const QString& title, const QString& text) override;
     void clearGadgetRows() override;
-    void appendGadgetRows(std::vector<GadgetRow> rows) override;
+    void appendGadgetRows(std::span<const GadgetRecord> records) override;
     void setFormFileLabel(const QString& text) override;
     void setProjectFileLabel(const QString& text) override;
 

@@ -29,7 +29,7 @@ public:
     void showMessage(const QString&, const QString&) override {}
     bool askYesNo(const QString&, const QString&) override { return true; }
     void clearGadgetRows() override { rows = 0; }
-    void appendGadgetRows(std::vector<GadgetRow> added) override { rows += added.size(); }
+    void appendGadgetRows(std::span<const GadgetRecord> added) override { rows += added.size(); }
     void setFormFileLabel(const QString&) override {}
     void setProjectFileLabel(const QString&) override {}
     std::size_t rows = 0;

@@ -31,15 +31,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace dw;
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const KeyValueContent content = ParseKeyValueText(bytes);
-    DW_FUZZ_CHECK(!content.sections.empty() && content.sections.front().name.isEmpty());
+    DW_FUZZ_CHECK(!content.sections.empty() && content.sections.front().name.size == 0);
 
     QStringList keys = {QStringLiteral("x"), QStringLiteral("Version"), QStringLiteral("Form Datei")};
+    qsizetype chained = 0;
     for (const KeyValueSection& section : content.sections) {
-        for (const KeyValueEntry& entry : section.entries) {
+        content.forEachEntry(section, [&](const KeyValueEntry& entry) {
+            ++chained;
             if (!entry.isComment && keys.size() < 8)
-                keys << QString::fromUtf8(entry.name);
-        }
+                keys << QString::fromUtf8(content.bytes(entry.name));
+        });
     }
+    DW_FUZZ_CHECK(chained == static_cast<qsizetype>(content.entries.size()));
     const QString path = fuzz::ScratchPath("file.dwkp");
     fuzz::WriteFile(path, bytes);
     const QStringList first = ReadBack(path, keys);

@@ -3,6 +3,7 @@
 #include "support/qt_print.h"
 
 #include <QStringDecoder>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace dw {

@@ -204,5 +204,25 @@ TEST(ProjectRoundTrip, MarksSurviveAFormEditThatRenamesOneGadget) {
     EXPECT_EQ(t.tool.records[1].name, "Editor");
 }
 
+TEST(ProjectRoundTrip, NamesBeyondAsciiKeepTheirMarks) {
+    ToolUnderTest t;
+    Scratch scratch;
+    // A byte-order mark inside a form is an ordinary character of the name it stands in.
+    const QStringList names = {QString::fromUtf8("Gr\xC3\xB6\xC3\x9F" "e"), QString(QChar(0xFEFF)) + "Knopf",
+                               QString::fromUtf8("\xF0\x9F\x98\x80"), "Plain"};
+    const QString form = WriteForm(scratch, "f.pbf", names);
+    t.importForm(form);
+    ASSERT_EQ(t.tool.records.size(), names.size());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        ASSERT_EQ(t.tool.records[i].name, names[i]);
+        t.tool.records[i].dynX = 1;
+        t.tool.records[i].dynHeight = static_cast<int>(i);
+    }
+    Save(t, scratch.path("f.dwkp"));
+    Load(t, scratch.path("f.dwkp"));
+    for (qsizetype i = 0; i < names.size(); ++i)
+        EXPECT_EQ(Flags(t.tool.records[i]), QStringLiteral("100%1").arg(i)) << names[i].toStdString();
+}
+
 } // namespace
 } // namespace dw

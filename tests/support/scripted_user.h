@@ -51,10 +51,10 @@ public:
         rows.clear();
         log << QStringLiteral("clear rows");
     }
-    void appendGadgetRows(std::vector<GadgetRow> added) override {
+    void appendGadgetRows(std::span<const GadgetRecord> added) override {
         log << QStringLiteral("rows %1").arg(added.size());
-        for (GadgetRow& row : added)
-            rows.push_back(std::move(row));
+        for (const GadgetRecord& record : added)
+            rows.push_back(RowOf(record));
     }
     void setFormFileLabel(const QString& text) override {
         formLabel = text;

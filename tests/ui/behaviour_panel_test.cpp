@@ -2,6 +2,7 @@
 #include "ui/control_states.h"
 #include "ui/main_window_layout.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace dw {

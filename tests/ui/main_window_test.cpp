@@ -34,9 +34,9 @@ struct WindowUser : test::ScriptedUser {
         ScriptedUser::clearGadgetRows();
         window->clearGadgetRows();
     }
-    void appendGadgetRows(std::vector<GadgetRow> added) override {
+    void appendGadgetRows(std::span<const GadgetRecord> added) override {
         ScriptedUser::appendGadgetRows(added);
-        window->appendGadgetRows(std::move(added));
+        window->appendGadgetRows(added);
     }
     void setFormFileLabel(const QString& text) override {
         ScriptedUser::setFormFileLabel(text);
