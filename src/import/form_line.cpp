@@ -212,10 +212,15 @@ QString DecodedType(QByteArrayView type) {
 // follows, so they go before decoding; a blank further in may stand inside a
 // broken sequence and is removed from the decoded text.
 QString DecodedName(QByteArrayView name) {
-    name = TrimLeadingSpaces(name);
-    if (ByteIndex(name, ' ', 0) < 0)
-        return DecodeUtf8(name);
-    return RemoveText(DecodeUtf8(name), u" ");
+    qsizetype start = 0;
+    while (start < name.size() && name[start] == ' ')
+        ++start;
+    name = name.sliced(start);
+    for (const char c : name) {
+        if (c == ' ')
+            return RemoveText(DecodeUtf8(name), u" ");
+    }
+    return DecodeUtf8(name);
 }
 
 void ProcessGadgetLine(QByteArrayView line, RecordList& records) {
@@ -242,7 +247,8 @@ void ProcessGadgetLine(QByteArrayView line, RecordList& records) {
         qsizetype end = start + 1;
         while (end < line.size() && line[end] != ',')
             ++end;
-        *number = NumberOf(line.sliced(start + 1, end - start - 1));
+        // ParseInteger skips the leading blanks itself.
+        *number = LowBits32(ParseInteger(line.sliced(start + 1, end - start - 1)));
         start = end < line.size() ? end : -1;
     }
     records.append(std::move(record));

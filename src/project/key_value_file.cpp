@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <array>
 
 namespace dw {
@@ -99,8 +100,11 @@ void CreatePendingGroup() {
 }
 
 TextPiece KeyPiece(const QString& key) {
+    const QStringView wanted(key);
     for (const SharedPiece& shared : file.keys) {
-        if (!shared.key.isNull() && shared.key == key)
+        // Compared in place: the names are a few letters long.
+        if (!shared.key.isNull() && shared.key.size() == wanted.size() &&
+            std::equal(wanted.begin(), wanted.end(), shared.key.cbegin()))
             return shared.piece;
     }
     SharedPiece& slot = file.keys[static_cast<std::size_t>(file.nextKey)];

@@ -65,7 +65,7 @@ TextPiece KeyValueContent::append(QByteArrayView bytes) {
 void KeyValueContent::appendEntry(std::size_t section, const KeyValueEntry& entry) {
     const qsizetype at = static_cast<qsizetype>(entries.size());
     entries.push_back(entry);
-    entries.back().next = -1;
+    entries[static_cast<std::size_t>(at)].next = -1;
     KeyValueSection& s = sections[section];
     if (s.last >= 0)
         entries[static_cast<std::size_t>(s.last)].next = at;
@@ -79,7 +79,6 @@ KeyValueContent ParseKeyValueText(const QByteArray& fileBytes) {
     content.text = DecodeToUtf8(fileBytes);
     // Room for every group there may be, so the table is not grown step by step.
     content.sections.reserve(static_cast<std::size_t>(content.text.count('[')) + 1);
-    content.entries.reserve(static_cast<std::size_t>(content.text.count('\n')) + 1);
     const char* const base = content.text.constData();
     const char* p = base;
     const char* const end = p + content.text.size();

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <vector>
 
 namespace dw {
@@ -29,13 +31,34 @@ struct KeyValueSection {
     qsizetype last = -1;
 };
 
+// The entries of a file in blocks of a fixed size: growing never moves an
+// entry, and no more room is taken than the entries need.
+class EntryTable {
+public:
+    std::size_t size() const { return size_; }
+    KeyValueEntry& operator[](std::size_t i) { return blocks_[i >> kShift][i & kMask]; }
+    const KeyValueEntry& operator[](std::size_t i) const { return blocks_[i >> kShift][i & kMask]; }
+    void push_back(const KeyValueEntry& entry) {
+        if ((size_ >> kShift) == blocks_.size())
+            blocks_.push_back(std::make_unique<KeyValueEntry[]>(kBlock));
+        (*this)[size_++] = entry;
+    }
+
+private:
+    static constexpr std::size_t kShift = 12;
+    static constexpr std::size_t kBlock = std::size_t{1} << kShift;
+    static constexpr std::size_t kMask = kBlock - 1;
+    std::vector<std::unique_ptr<KeyValueEntry[]>> blocks_;
+    std::size_t size_ = 0;
+};
+
 // All names and values are pieces of one UTF-8 text, and all entries stand in
 // one table, so that a file of a million groups is a few large blocks instead
 // of millions of small ones.
 struct KeyValueContent {
     QByteArray text;
     std::vector<KeyValueSection> sections{KeyValueSection{}};
-    std::vector<KeyValueEntry> entries;
+    EntryTable entries;
 
     QByteArrayView bytes(TextPiece piece) const { return QByteArrayView(text).sliced(piece.at, piece.size); }
     TextPiece append(QByteArrayView bytes);
@@ -69,32 +92,51 @@ std::int32_t ParseLeadingDecimal(QByteArrayView text);
 
 template <typename Put>
 bool SerializeKeyValueText(const KeyValueContent& content, Put put, qsizetype chunkSize) {
-    QByteArray out;
-    out.reserve(chunkSize + 256);
-    out.append("\xEF\xBB\xBF\r\n");
-    auto flushIfFull = [&] {
-        if (out.size() < chunkSize)
-            return true;
-        const bool ok = put(QByteArrayView(out));
-        out.resize(0);
-        return ok;
+    // Pieces are copied into one buffer that goes out whenever it is nearly full;
+    // a piece longer than the buffer goes out on its own.
+    std::vector<char> buffer(static_cast<std::size_t>(chunkSize));
+    char* const begin = buffer.data();
+    char* const end = begin + chunkSize;
+    char* at = begin;
+    bool ok = true;
+    auto flush = [&] {
+        if (ok && at > begin)
+            ok = put(QByteArrayView(begin, at - begin));
+        at = begin;
     };
-    for (std::size_t i = 0; i < content.sections.size(); ++i) {
+    auto add = [&](QByteArrayView bytes) {
+        if (bytes.size() > end - at) {
+            flush();
+            if (bytes.size() > chunkSize) {
+                ok = ok && put(bytes);
+                return;
+            }
+        }
+        std::memcpy(at, bytes.data(), static_cast<std::size_t>(bytes.size()));
+        at += bytes.size();
+    };
+    add("\xEF\xBB\xBF\r\n");
+    for (std::size_t i = 0; i < content.sections.size() && ok; ++i) {
         const KeyValueSection& section = content.sections[i];
-        if (i > 0)
-            out.append('[').append(content.bytes(section.name)).append("]\r\n");
-        bool ok = flushIfFull();
+        if (i > 0) {
+            add("[");
+            add(content.bytes(section.name));
+            add("]\r\n");
+        }
         content.forEachEntry(section, [&](const KeyValueEntry& entry) {
-            if (entry.isComment)
-                out.append("; ").append(content.bytes(entry.name)).append("\r\n");
-            else
-                out.append(content.bytes(entry.name)).append(" = ").append(content.bytes(entry.value)).append("\r\n");
-            ok = ok && flushIfFull();
+            if (entry.isComment) {
+                add("; ");
+                add(content.bytes(entry.name));
+            } else {
+                add(content.bytes(entry.name));
+                add(" = ");
+                add(content.bytes(entry.value));
+            }
+            add("\r\n");
         });
-        if (!ok)
-            return false;
     }
-    return out.isEmpty() || put(QByteArrayView(out));
+    flush();
+    return ok;
 }
 
 } // namespace dw

@@ -148,7 +148,8 @@ void ReadTextLineBytes(const std::function<void(QByteArrayView)>& use) {
         return;
     }
     static QByteArray carried;  // reused: most lines never need it
-    carried.resize(0);
+    if (!carried.isEmpty())
+        carried.resize(0);
     while (HaveByte()) {
         const LinePiece piece = NextLinePiece();
         if (!piece.endsLine) {

@@ -109,7 +109,15 @@ std::int64_t IntegerIn(View text) {
     }
     // Unsigned arithmetic wraps modulo 2^64 without undefined behaviour.
     std::uint64_t value = 0;
-    for (; i < n; ++i) {
+    if (radix == 10) {  // nearly every number: a loop of its own
+        for (; i < n; ++i) {
+            const unsigned digit = static_cast<unsigned>(unit(i)) - u'0';
+            if (digit > 9)
+                break;
+            value = value * 10 + digit;
+        }
+    }
+    for (; radix != 10 && i < n; ++i) {
         const char16_t c = unit(i);
         unsigned digit;
         if (c >= u'0' && c <= u'9')
@@ -134,6 +142,12 @@ std::int64_t IntegerIn(View text) {
 QString DecodeUtf8(QByteArrayView bytes) {
     // QString::fromUtf8 drops a byte-order mark at the start and is otherwise the
     // same decoding, at a third of the cost of a decoder object.
+    // Names are nearly always ASCII, where every byte is its own code unit.
+    qsizetype ascii = 0;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80)
+        ++ascii;
+    if (ascii == bytes.size() && ascii > 0)
+        return QString::fromLatin1(bytes);
     if (!bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes);
     static QStringDecoder decoder(QStringDecoder::Utf8,
