@@ -46,6 +46,44 @@ TEST(KeyValueWriting, GroupsAndKeysMergeByAsciiCaseAndKeepTheirPlace) {
               kHead + "top = t\r\n[A]\r\nK = 2\r\nm = 3\r\n[B]\r\nk = 2\r\n[\xC3\x9C]\r\nx = 1\r\n[\xC3\xBC]\r\nx = 2\r\n");
 }
 
+TEST(KeyValueWriting, ManyGroupsAndLongValuesAreWrittenWholeAndReadBack) {
+    Scratch scratch;
+    const int groups = 20000;
+    const QString longValue = QString(70000, u'v') + QString::fromUtf8("\xC3\xA4");
+    ASSERT_TRUE(CreateKeyValueFile(scratch.path("p")));
+    for (int i = 0; i < groups; ++i) {
+        EXPECT_FALSE(SelectGroup(QStringLiteral("G%1").arg(i)));
+        WriteIntegerKey("x", i);
+        WriteIntegerKey("y", i % 2);
+    }
+    // A name that never gets a key, then a group from long ago.
+    EXPECT_FALSE(SelectGroup("Unused"));
+    EXPECT_TRUE(SelectGroup("g10"));
+    WriteTextKey("late", longValue);
+    WriteIntegerKey("X", -1);
+    ASSERT_TRUE(CloseKeyValueFile());
+
+    QByteArray expected = kHead;
+    for (int i = 0; i < groups; ++i) {
+        expected += "[G" + QByteArray::number(i) + "]\r\n";
+        expected += (i == 10 ? "X = -1" : "x = " + QByteArray::number(i)) + "\r\ny = " + QByteArray::number(i % 2) + "\r\n";
+        if (i == 10)
+            expected += "late = " + longValue.toUtf8() + "\r\n";
+    }
+    EXPECT_EQ(ReadBytes(scratch.path("p")), expected);
+
+    ASSERT_TRUE(OpenKeyValueFile(scratch.path("p")));
+    RewindGroups();
+    int seen = 0;
+    while (NextGroup()) {
+        EXPECT_EQ(CurrentGroupName(), QStringLiteral("G%1").arg(seen));
+        EXPECT_EQ(ReadIntegerKey("x", 7), seen == 10 ? -1 : seen);
+        ++seen;
+    }
+    EXPECT_EQ(seen, groups);
+    CloseKeyValueFile();
+}
+
 TEST(KeyValueWriting, AGroupWithoutKeysIsNeverWritten) {
     Scratch scratch;
     ASSERT_TRUE(CreateKeyValueFile(scratch.path("p")));
