@@ -14,11 +14,6 @@ char FoldByte(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-QByteArray DecodeToUtf8(const QByteArray& bytes) {
-    if (bytes.size() >= 3 && bytes.startsWith("\xEF\xBB\xBF"))
-        return bytes.mid(3);
-    return QString::fromLatin1(bytes).toUtf8();
-}
 
 void ParseLine(const char* base, const char* begin, const char* end, KeyValueContent& content) {
     const auto piece = [base](const char* from, const char* to) { return TextPiece{from - base, to - from}; };
@@ -76,12 +71,13 @@ void KeyValueContent::appendEntry(std::size_t section, const KeyValueEntry& entr
 
 KeyValueContent ParseKeyValueText(const QByteArray& fileBytes) {
     KeyValueContent content;
-    content.text = DecodeToUtf8(fileBytes);
-    // Room for every group there may be, so the table is not grown step by step.
-    content.sections.reserve(static_cast<std::size_t>(content.text.count('[')) + 1);
+    // After a byte-order mark the bytes are UTF-8 already and are kept as they
+    // are (shared, not copied); the pieces start behind the mark.
+    const bool utf8 = fileBytes.startsWith("\xEF\xBB\xBF");
+    content.text = utf8 ? fileBytes : QString::fromLatin1(fileBytes).toUtf8();
     const char* const base = content.text.constData();
-    const char* p = base;
-    const char* const end = p + content.text.size();
+    const char* p = base + (utf8 ? 3 : 0);
+    const char* const end = base + content.text.size();
     while (p < end) {
         const char* lineEnd = p;
         while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')

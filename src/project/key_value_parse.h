@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
+#include <type_traits>
 #include <vector>
 
 namespace dw {
@@ -32,23 +34,29 @@ struct KeyValueSection {
 };
 
 // The entries of a file in blocks of a fixed size: growing never moves an
-// entry, and no more room is taken than the entries need.
+// entry, and no more room is taken than the entries need. A block is written
+// only where entries are put, not cleared first.
 class EntryTable {
 public:
     std::size_t size() const { return size_; }
-    KeyValueEntry& operator[](std::size_t i) { return blocks_[i >> kShift][i & kMask]; }
-    const KeyValueEntry& operator[](std::size_t i) const { return blocks_[i >> kShift][i & kMask]; }
+    KeyValueEntry& operator[](std::size_t i) { return blocks_[i >> kShift].get()[i & kMask]; }
+    const KeyValueEntry& operator[](std::size_t i) const { return blocks_[i >> kShift].get()[i & kMask]; }
     void push_back(const KeyValueEntry& entry) {
         if ((size_ >> kShift) == blocks_.size())
-            blocks_.push_back(std::make_unique<KeyValueEntry[]>(kBlock));
-        (*this)[size_++] = entry;
+            blocks_.emplace_back(static_cast<KeyValueEntry*>(::operator new(kBlock * sizeof(KeyValueEntry))));
+        new (&(*this)[size_]) KeyValueEntry(entry);
+        ++size_;
     }
 
 private:
+    static_assert(std::is_trivially_destructible_v<KeyValueEntry>);
+    struct FreeBlock {
+        void operator()(KeyValueEntry* block) const { ::operator delete(block); }
+    };
     static constexpr std::size_t kShift = 12;
     static constexpr std::size_t kBlock = std::size_t{1} << kShift;
     static constexpr std::size_t kMask = kBlock - 1;
-    std::vector<std::unique_ptr<KeyValueEntry[]>> blocks_;
+    std::vector<std::unique_ptr<KeyValueEntry, FreeBlock>> blocks_;
     std::size_t size_ = 0;
 };
 
