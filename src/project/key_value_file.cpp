@@ -141,7 +141,7 @@ void WriteKey(const QString& key, MakeValue makeValue) {
     KeyValueContent& content = file.content;
     for (qsizetype at = content.sections[file.group].first; at >= 0;) {
         KeyValueEntry& entry = content.entries[static_cast<std::size_t>(at)];
-        if (!entry.isComment && NamesEqual(content.bytes(entry.name), content.bytes(name))) {
+        if (!entry.isComment() && NamesEqual(content.bytes(entry.name), content.bytes(name))) {
             entry.name = name;
             entry.value = value;
             return;
@@ -172,7 +172,7 @@ const KeyValueEntry* FindKey(QByteArrayView key) {
         return nullptr;
     const KeyValueEntry* found = nullptr;
     file.content.forEachEntry(file.content.sections[file.group], [&](const KeyValueEntry& entry) {
-        if (!found && !entry.isComment && NamesEqual(file.content.bytes(entry.name), key))
+        if (!found && !entry.isComment() && NamesEqual(file.content.bytes(entry.name), key))
             found = &entry;
     });
     return found;

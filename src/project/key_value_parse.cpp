@@ -26,7 +26,7 @@ void ParseLine(const char* base, const char* begin, const char* end, KeyValueCon
         ++begin;
         if (begin < end && *begin == ' ')
             ++begin;
-        content.appendEntry(section, KeyValueEntry{piece(begin, end), TextPiece{}, -1, true});
+        content.appendEntry(section, KeyValueEntry{piece(begin, end), KeyValueEntry::kCommentMark});
         return;
     }
     if (*begin == '[') {
@@ -46,7 +46,7 @@ void ParseLine(const char* base, const char* begin, const char* end, KeyValueCon
     const char* value = equals < end ? equals + 1 : end;
     while (value < end && IsBlankOrTab(*value))
         ++value;
-    content.appendEntry(section, KeyValueEntry{piece(begin, nameEnd), piece(value, end), -1, false});
+    content.appendEntry(section, KeyValueEntry{piece(begin, nameEnd), piece(value, end)});
 }
 
 } // namespace

@@ -20,9 +20,11 @@ struct TextPiece {
 
 struct KeyValueEntry {
     TextPiece name;  // for a comment, its text
-    TextPiece value;
+    TextPiece value;  // for a comment, the size -1
     qsizetype next = -1;  // the section's next entry; -1 after its last
-    bool isComment = false;
+
+    static constexpr TextPiece kCommentMark{0, -1};
+    bool isComment() const { return value.size < 0; }
 };
 
 // The entries from one group line up to the next. The first section is the
@@ -132,7 +134,7 @@ bool SerializeKeyValueText(const KeyValueContent& content, Put put, qsizetype ch
             add("]\r\n");
         }
         content.forEachEntry(section, [&](const KeyValueEntry& entry) {
-            if (entry.isComment) {
+            if (entry.isComment()) {
                 add("; ");
                 add(content.bytes(entry.name));
             } else {

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const KeyValueSection& section : content.sections) {
         content.forEachEntry(section, [&](const KeyValueEntry& entry) {
             ++chained;
-            if (!entry.isComment && keys.size() < 8)
+            if (!entry.isComment() && keys.size() < 8)
                 keys << QString::fromUtf8(content.bytes(entry.name));
         });
     }
