@@ -44,6 +44,11 @@ private:
     // for it: the first record of each name, and for each record the next one of its name.
     mutable NameIndex firstByName_;
     mutable std::vector<qsizetype> nextSameName_;
+    mutable std::vector<std::uint8_t> firstOfName_;  // 1 where a record is the first of its name
+    // Where the record after the last one found stands: a project lists its
+    // groups in list order, so the next lookup is nearly always answered there
+    // without the index.
+    mutable qsizetype expected_ = 0;
     mutable bool indexed_ = true;
 };
 

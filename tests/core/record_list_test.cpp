@@ -23,6 +23,30 @@ TEST(RecordList, LookupFindsEveryRecordOfTheExactNameInListOrder) {
     EXPECT_EQ(list.countNamed(QStringLiteral("Button_0")), 0);
 }
 
+// Lookups come mostly in list order; in any order, and where the record after
+// the last one found has the name sought without being its first, every lookup
+// gives what a walk over the whole list gives.
+TEST(RecordList, LookupsInAnyOrderGiveWhatAWalkGives) {
+    const QStringList names = {"A", "B", "A", "C", "B", "D", "a", "C"};
+    RecordList list;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        list.append(GadgetRecord{names[i], "TextGadget", static_cast<int>(i)});
+    const QStringList lookups = {"A", "B", "A", "C", "B", "D", "a", "X", "C", "A", "D", "B", "B", "C", "a", "A"};
+    for (const QString& name : lookups) {
+        std::vector<int> walked, found;
+        for (const GadgetRecord& r : list) {
+            if (r.name == name)
+                walked.push_back(r.x);
+        }
+        list.forEachNamed(name, [&](GadgetRecord& r) { found.push_back(r.x); });
+        EXPECT_EQ(found, walked) << name.toStdString();
+    }
+    list.append(GadgetRecord{"E", "TextGadget", 8});
+    std::vector<int> found;
+    list.forEachNamed("E", [&](GadgetRecord& r) { found.push_back(r.x); });
+    EXPECT_EQ(found, std::vector<int>{8});
+}
+
 TEST(GadgetRow, NumbersShowAsPlainDecimalsWithTheirSign) {
     const GadgetRow row{"Big_0", "ButtonGadget", 10, -5, 31, INT32_MIN};
     QStringList texts;
