@@ -189,16 +189,30 @@ const KeywordStems& Stems() {
     return keywordStems;
 }
 
-bool HasGadgetKeywordBytes(QByteArrayView line) {
+// The first keyword standing in line: which one and where it starts.
+struct KeywordAt {
+    int keyword = -1;
+    qsizetype from = -1;
+};
+
+KeywordAt FirstGadgetKeyword(QByteArrayView line) {
     const KeywordStems& stems = Stems();
     for (qsizetype at = ByteIndex(line, 'G', 0); at >= 0; at = ByteIndex(line, 'G', at + 1)) {
-        if (PhraseAt(line, at, "Gadget") && stems.endingAt(line, 0, at) >= 0)
-            return true;
+        if (!PhraseAt(line, at, "Gadget"))
+            continue;
+        const int k = stems.endingAt(line, 0, at);
+        if (k >= 0)
+            return KeywordAt{k, at - stems.stems[static_cast<std::size_t>(k)].size()};
     }
-    return false;
+    return KeywordAt{};
 }
 
-QString DecodedType(QByteArrayView type) {
+// The type is nearly always the keyword found in its line, exactly.
+QString DecodedType(QByteArrayView line, qsizetype from, qsizetype end, KeywordAt found) {
+    const qsizetype size = found.keyword >= 0 ? GadgetKeywords[static_cast<std::size_t>(found.keyword)].size() : -1;
+    if (found.from == from && size == end - from)
+        return Stems().texts[static_cast<std::size_t>(found.keyword)];
+    const QByteArrayView type = line.sliced(from, end - from);
     const qsizetype tailAt = type.size() - kTailSize;
     if (tailAt > 0 && PhraseAt(type, tailAt, "Gadget")) {
         const int k = Stems().endingAt(type, 0, tailAt);
@@ -223,8 +237,33 @@ QString DecodedName(QByteArrayView name) {
     return DecodeUtf8(name);
 }
 
+// The number a comma part stands for. The Form Designer writes plain decimals:
+// blanks, maybe a minus, a few digits. Those are read here; anything else
+// (other signs, "$", "%", tabs, ten digits or more) goes to ParseInteger.
+std::int32_t NumberIn(QByteArrayView part) {
+    qsizetype i = 0;
+    const qsizetype n = part.size();
+    while (i < n && part[i] == ' ')
+        ++i;
+    const bool negative = i < n && part[i] == '-';
+    if (negative)
+        ++i;
+    const qsizetype first = i;
+    std::uint32_t value = 0;
+    for (; i < n && i - first < 9; ++i) {
+        const unsigned digit = static_cast<unsigned char>(part[i]) - static_cast<unsigned>('0');
+        if (digit > 9)
+            break;
+        value = value * 10 + digit;
+    }
+    if (i == first || (i < n && static_cast<unsigned char>(part[i]) - static_cast<unsigned>('0') <= 9))
+        return LowBits32(ParseInteger(part));
+    return static_cast<std::int32_t>(negative ? 0u - value : value);
+}
+
 void ProcessGadgetLine(QByteArrayView line, RecordList& records) {
-    if (!HasGadgetKeywordBytes(line))
+    const KeywordAt keyword = FirstGadgetKeyword(line);
+    if (keyword.keyword < 0)
         return;
     GadgetRecord record;
     const qsizetype assignment = AssignmentAt(line, 0, line.size());
@@ -235,7 +274,7 @@ void ProcessGadgetLine(QByteArrayView line, RecordList& records) {
     const qsizetype typeFrom = AssignmentAt(line, 0, head);
     if (typeFrom >= 0) {
         const qsizetype typeEnd = AssignmentAt(line, typeFrom + 3, head);
-        record.type = DecodedType(line.sliced(typeFrom + 3, (typeEnd < 0 ? head : typeEnd) - typeFrom - 3));
+        record.type = DecodedType(line, typeFrom + 3, typeEnd < 0 ? head : typeEnd, keyword);
     }
     // Comma parts 2 to 5; a part beyond the last comma is empty.
     std::int32_t* const numbers[] = {&record.x, &record.y, &record.width, &record.height};
@@ -247,8 +286,7 @@ void ProcessGadgetLine(QByteArrayView line, RecordList& records) {
         qsizetype end = start + 1;
         while (end < line.size() && line[end] != ',')
             ++end;
-        // ParseInteger skips the leading blanks itself.
-        *number = LowBits32(ParseInteger(line.sliced(start + 1, end - start - 1)));
+        *number = NumberIn(line.sliced(start + 1, end - start - 1));
         start = end < line.size() ? end : -1;
     }
     records.append(std::move(record));
