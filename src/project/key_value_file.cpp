@@ -16,10 +16,6 @@ namespace {
 
 enum class Mode { None, Created, Opened };
 
-char FoldByte(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::uint32_t FoldedHash(QByteArrayView name) {
     NameHash hash;
     for (const char c : name)

@@ -10,10 +10,6 @@ bool IsBlankOrTab(char c) {
     return c == ' ' || c == '\t';
 }
 
-char FoldByte(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 
 void ParseLine(const char* base, const char* begin, const char* end, KeyValueContent& content) {
     const auto piece = [base](const char* from, const char* to) { return TextPiece{from - base, to - from}; };
@@ -97,13 +93,6 @@ QByteArray SerializeKeyValueText(const KeyValueContent& content) {
         return true;
     });
     return all;
-}
-
-QByteArray FoldAsciiCase(QByteArrayView name) {
-    QByteArray folded(name.data(), name.size());
-    for (char& c : folded)
-        c = FoldByte(c);
-    return folded;
 }
 
 bool NamesEqual(QByteArrayView a, QByteArrayView b) {

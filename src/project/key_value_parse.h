@@ -91,7 +91,9 @@ bool SerializeKeyValueText(const KeyValueContent& content, Put put, qsizetype ch
 QByteArray SerializeKeyValueText(const KeyValueContent& content);
 
 // Only the ASCII letters fold; every other byte stands for itself.
-QByteArray FoldAsciiCase(QByteArrayView name);
+inline char FoldByte(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 bool NamesEqual(QByteArrayView a, QByteArrayView b);
 
 QByteArrayView TrimBlanksAndTabs(QByteArrayView text);
