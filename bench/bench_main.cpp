@@ -197,6 +197,7 @@ struct ProcessFigures {
     double seconds = 0;
     double rssKiB = 0;
     double cpuSeconds = 0;
+    double reported = -1;  // a second number the process printed, if any
 };
 
 // Starts program with args as a whole process, headless, and reads the RSS it prints.
@@ -223,7 +224,8 @@ ProcessFigures RunProcess(const std::vector<std::string>& argv) {
                          usage.ru_stime.tv_usec / 1e6;
     posix_spawn_file_actions_destroy(&actions);
     if (FILE* f = std::fopen(out.c_str(), "r")) {
-        std::fscanf(f, "%lf", &figures.rssKiB);
+        if (std::fscanf(f, "%lf %lf", &figures.rssKiB, &figures.reported) < 1)
+            figures.rssKiB = 0;
         std::fclose(f);
     }
     return figures;
@@ -292,7 +294,6 @@ int main(int argc, char** argv) {
         bareRss.push_back(bare.rssKiB);
     }
     const ProcessFigures idle = RunProcess({DW_STARTUP_PROBE, "idle"});
-    const ProcessFigures quiet = RunProcess({DW_STARTUP_PROBE, "tool"});
 
     auto& s = collector.seconds;
     auto t = [&](const std::string& name) { return s.count(name) ? s[name] : 0.0; };
@@ -325,7 +326,7 @@ int main(int argc, char** argv) {
         Median(bareStart), "<= 1.3x", 1.3);
     Row("resident memory after start (median of 21)", Median(toolRss), "KiB", "bare QMainWindow with a menu bar",
         Median(bareRss), "<= 1.3x", 1.3);
-    // What 10 s of waiting cost beyond starting and ending: the 300 ms tick and nothing else.
-    AbsoluteRow("CPU of 10 s idle, beyond start and end", idle.cpuSeconds - quiet.cpuSeconds, "s", "<= 0.1 s", 0.1);
+    // What 10 s of waiting cost once the window is shown: the 300 ms tick and nothing else.
+    AbsoluteRow("CPU of 10 s idle with the window shown", idle.reported, "s", "<= 0.1 s", 0.1);
     return 0;
 }
