@@ -23,7 +23,9 @@ struct Slot {
     int readFd = -1;
     platform::ReplaceTarget target;
     bool writeFailed = false;
-    unsigned char buffer[kBufferSize] = {};
+    // One byte more than is read: a zero after the bytes read ends every search
+    // for a line end at the end of what the buffer holds.
+    unsigned char buffer[kBufferSize + 1] = {};
     std::size_t used = 0;  // writing: bytes waiting; reading: bytes in the buffer
     std::size_t next = 0;  // reading: next unread byte
     bool atEnd = false;    // reading: the file has no more bytes beyond the buffer
@@ -35,6 +37,7 @@ bool Refill() {
     if (slot.atEnd)
         return false;
     slot.used = platform::ReadSome(slot.readFd, slot.buffer, kBufferSize);
+    slot.buffer[slot.used] = 0;
     slot.next = 0;
     if (slot.used == 0) {
         slot.atEnd = true;
@@ -88,12 +91,6 @@ bool OpenTextForReading(const QString& path) {
     return true;
 }
 
-// The first byte c in [from, end), or end.
-const unsigned char* FirstOf(unsigned char c, const unsigned char* from, const unsigned char* end) {
-    const void* hit = std::memchr(from, c, static_cast<std::size_t>(end - from));
-    return hit ? static_cast<const unsigned char*>(hit) : end;
-}
-
 // The bytes of the current line that stand in the buffer, consumed up to the
 // line end or the end of the buffer. A line end is consumed too, but not the LF
 // of a CR LF: looking for it may refill the buffer, so the caller finishes the
@@ -107,11 +104,9 @@ struct LinePiece {
 LinePiece NextLinePiece() {
     const unsigned char* start = slot.buffer + slot.next;
     const unsigned char* end = slot.buffer + slot.used;
-    // The first of the three line ends: the C library scans for one byte many at
-    // a time, so LF is looked for first and the rarer ones only before it.
-    const unsigned char* p = FirstOf('\n', start, end);
-    p = FirstOf('\r', start, p);
-    p = FirstOf(0, start, p);
+    // The first of the three line ends in one call: strcspn stops at CR, LF and
+    // zero, and the zero behind the bytes read stops it at the buffer's end.
+    const unsigned char* p = start + std::strcspn(reinterpret_cast<const char*>(start), "\r\n");
     slot.next += static_cast<std::size_t>(p - start);
     LinePiece piece{QByteArrayView(start, p - start), p < end, p < end ? *p : static_cast<unsigned char>(0)};
     if (piece.endsLine)

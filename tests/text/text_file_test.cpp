@@ -71,6 +71,13 @@ TEST(TextFileLines, LinesLongerThanTheBufferAndEndsAtBufferEdgesSurvive) {
     EXPECT_EQ(lines[0], QString(4095, u'x'));
     EXPECT_EQ(lines[1], QString(10000, u'y'));
     EXPECT_EQ(lines[2], "z");
+
+    // A zero byte as the last byte of a block ends its line; the next block goes on.
+    QByteArray zero(4095, 'x');
+    zero += '\0';
+    zero += "y";
+    WriteBytes(scratch.path("g"), zero);
+    EXPECT_EQ(ReadAllLines(scratch.path("g")), (QStringList{QString(4095, u'x'), "y"}));
 }
 
 TEST(TextFileLines, ReadingAtTheEndGivesTheEmptyText) {
