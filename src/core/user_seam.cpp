@@ -4,7 +4,7 @@
 
 namespace dw {
 
-QString GadgetRowText(const GadgetRow& row, int column) {
+QString GadgetRowText(const GadgetRecord& row, int column) {
     switch (column) {
     case 0: return row.name;
     case 1: return row.type;

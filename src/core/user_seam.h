@@ -5,7 +5,6 @@
 #include "core/gadget_record.h"
 
 #include <QString>
-#include <cstdint>
 #include <span>
 
 namespace dw {
@@ -18,25 +17,10 @@ struct FileDialogRequest {
     int patternIndex = 0;
 };
 
-// One row of the gadget list. The numbers become text only when a row is
-// drawn, so that filling the list with many rows stays cheap.
-struct GadgetRow {
-    QString name;
-    QString type;
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool operator==(const GadgetRow&) const = default;
-};
-
-// What the list keeps of a record.
-inline GadgetRow RowOf(const GadgetRecord& record) {
-    return GadgetRow{record.name, record.type, record.x, record.y, record.width, record.height};
-}
-
-// The text of column 0 to 5: name, type, x, y, width, height in plain decimal.
-QString GadgetRowText(const GadgetRow& row, int column);
+// The text of column 0 to 5 of a record's row in the gadget list: name, type,
+// x, y, width, height in plain decimal. The numbers become text only when a row
+// is drawn, so that filling the list with many rows stays cheap.
+QString GadgetRowText(const GadgetRecord& record, int column);
 
 class UserSeam {
 public:

@@ -36,9 +36,7 @@ void GadgetListModel::append(std::span<const GadgetRecord> records) {
         return;
     const int first = rowCount();
     beginInsertRows(QModelIndex(), first, first + static_cast<int>(records.size()) - 1);
-    rows_.reserve(rows_.size() + records.size());
-    for (const GadgetRecord& record : records)
-        rows_.push_back(RowOf(record));
+    rows_.insert(rows_.end(), records.begin(), records.end());
     endInsertRows();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The rows of the gadget list: six texts each, as the import made them. A
-// model, so the view only ever draws the rows on screen.
+// The rows of the gadget list: copies of the records as the import made them,
+// six texts each. A model, so the view only ever draws the rows on screen.
 #include "core/user_seam.h"
 
 #include <QAbstractTableModel>
@@ -23,7 +23,7 @@ public:
     QString name(int row) const;
 
 private:
-    std::vector<GadgetRow> rows_;
+    std::vector<GadgetRecord> rows_;
 };
 
 } // namespace dw

@@ -47,8 +47,8 @@ TEST(RecordList, LookupsInAnyOrderGiveWhatAWalkGives) {
     EXPECT_EQ(found, std::vector<int>{8});
 }
 
-TEST(GadgetRow, NumbersShowAsPlainDecimalsWithTheirSign) {
-    const GadgetRow row{"Big_0", "ButtonGadget", 10, -5, 31, INT32_MIN};
+TEST(GadgetRowText, NumbersShowAsPlainDecimalsWithTheirSign) {
+    const GadgetRecord row{"Big_0", "ButtonGadget", 10, -5, 31, INT32_MIN};
     QStringList texts;
     for (int column = 0; column < 7; ++column)
         texts << GadgetRowText(row, column);

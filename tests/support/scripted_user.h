@@ -20,7 +20,7 @@ public:
     // What happened, one line per effect ("message FEHLER!|text", "open title", ...).
     QStringList log;
     std::vector<FileDialogRequest> dialogs;
-    std::vector<GadgetRow> rows;
+    std::vector<GadgetRecord> rows;
     QString formLabel = QStringLiteral("<unset>");
     QString projectLabel = QStringLiteral("<unset>");
 
@@ -53,8 +53,7 @@ public:
     }
     void appendGadgetRows(std::span<const GadgetRecord> added) override {
         log << QStringLiteral("rows %1").arg(added.size());
-        for (const GadgetRecord& record : added)
-            rows.push_back(RowOf(record));
+        rows.insert(rows.end(), added.begin(), added.end());
     }
     void setFormFileLabel(const QString& text) override {
         formLabel = text;
