@@ -126,14 +126,6 @@ bool PhraseAt(QByteArrayView line, qsizetype at, const char (&phrase)[N]) {
     return true;
 }
 
-bool HasOpen(QByteArrayView line) {
-    for (qsizetype at = ByteIndex(line, 'O', 0); at >= 0; at = ByteIndex(line, 'O', at + 1)) {
-        if (PhraseAt(line, at, "Open"))
-            return true;
-    }
-    return false;
-}
-
 // Start of the first " = " that begins at or after from and ends by end; -1 if none.
 qsizetype AssignmentAt(QByteArrayView line, qsizetype from, qsizetype end) {
     const QByteArrayView part = line.first(end);
@@ -163,15 +155,15 @@ struct KeywordStems {
     }
 
     // The keyword whose "Gadget" starts at tailAt in line and whose stem ends
-    // right before it; reaching back at most to from. -1 if none.
-    int endingAt(QByteArrayView line, qsizetype from, qsizetype tailAt) const {
-        if (tailAt <= from)
+    // right before it; -1 if none.
+    int endingAt(QByteArrayView line, qsizetype tailAt) const {
+        if (tailAt <= 0)
             return -1;
         for (std::uint32_t mask = endingIn[static_cast<unsigned char>(line[tailAt - 1])]; mask != 0; mask &= mask - 1) {
             const int k = std::countr_zero(mask);
             const qsizetype size = stems[static_cast<std::size_t>(k)].size();
             const char* const stem = stems[static_cast<std::size_t>(k)].constData();
-            if (size > tailAt - from)
+            if (size > tailAt)
                 continue;
             qsizetype i = 0;
             while (i < size && line[tailAt - size + i] == stem[i])
@@ -185,10 +177,6 @@ struct KeywordStems {
 
 const KeywordStems keywordStems;
 
-const KeywordStems& Stems() {
-    return keywordStems;
-}
-
 // The first keyword standing in line: which one and where it starts.
 struct KeywordAt {
     int keyword = -1;
@@ -196,30 +184,23 @@ struct KeywordAt {
 };
 
 KeywordAt FirstGadgetKeyword(QByteArrayView line) {
-    const KeywordStems& stems = Stems();
     for (qsizetype at = ByteIndex(line, 'G', 0); at >= 0; at = ByteIndex(line, 'G', at + 1)) {
         if (!PhraseAt(line, at, "Gadget"))
             continue;
-        const int k = stems.endingAt(line, 0, at);
+        const int k = keywordStems.endingAt(line, at);
         if (k >= 0)
-            return KeywordAt{k, at - stems.stems[static_cast<std::size_t>(k)].size()};
+            return KeywordAt{k, at - keywordStems.stems[static_cast<std::size_t>(k)].size()};
     }
     return KeywordAt{};
 }
 
-// The type is nearly always the keyword found in its line, exactly.
+// The type is nearly always the keyword found in its line, exactly: then it
+// shares that keyword's text.
 QString DecodedType(QByteArrayView line, qsizetype from, qsizetype end, KeywordAt found) {
     const qsizetype size = found.keyword >= 0 ? GadgetKeywords[static_cast<std::size_t>(found.keyword)].size() : -1;
     if (found.from == from && size == end - from)
-        return Stems().texts[static_cast<std::size_t>(found.keyword)];
-    const QByteArrayView type = line.sliced(from, end - from);
-    const qsizetype tailAt = type.size() - kTailSize;
-    if (tailAt > 0 && PhraseAt(type, tailAt, "Gadget")) {
-        const int k = Stems().endingAt(type, 0, tailAt);
-        if (k >= 0 && Stems().stems[static_cast<std::size_t>(k)].size() == tailAt)
-            return Stems().texts[static_cast<std::size_t>(k)];
-    }
-    return DecodeUtf8(type);
+        return keywordStems.texts[static_cast<std::size_t>(found.keyword)];
+    return DecodeUtf8(line.sliced(from, end - from));
 }
 
 // The name without its blanks. Leading blank bytes decode to blanks whatever
@@ -300,7 +281,7 @@ void ProcessFormLine(QStringView line, ToolState& state, RecordList& records) {
 
 void ProcessFormLine(QByteArrayView line, ToolState& state, RecordList& records) {
     // Both window phrases hold "Open"; the rare lines that do take the general path.
-    if (HasOpen(line))
+    if (FindText(line, QByteArrayView("Open")) > 0)
         ProcessLine(line, state, records);
     else
         ProcessGadgetLine(line, records);
