@@ -135,16 +135,14 @@ void WriteKey(const QString& key, MakeValue makeValue) {
     const TextPiece value = makeValue();
     file.modified = true;
     KeyValueContent& content = file.content;
-    for (qsizetype at = content.sections[file.group].first; at >= 0;) {
-        KeyValueEntry& entry = content.entries[static_cast<std::size_t>(at)];
-        if (!entry.isComment() && NamesEqual(content.bytes(entry.name), content.bytes(name))) {
-            entry.name = name;
-            entry.value = value;
-            return;
-        }
-        at = entry.next;
+    const qsizetype at = content.findKey(file.group, content.bytes(name));
+    if (at < 0) {
+        content.appendEntry(file.group, KeyValueEntry{name, value});
+        return;
     }
-    content.appendEntry(file.group, KeyValueEntry{name, value});
+    KeyValueEntry& entry = content.entries[static_cast<std::size_t>(at)];
+    entry.name = name;
+    entry.value = value;
 }
 
 // The UTF-8 form of a key name being looked up. A project reads the same four
@@ -166,12 +164,8 @@ QByteArrayView KeyBytes(const QString& key) {
 const KeyValueEntry* FindKey(QByteArrayView key) {
     if (file.mode == Mode::None)
         return nullptr;
-    const KeyValueEntry* found = nullptr;
-    file.content.forEachEntry(file.content.sections[file.group], [&](const KeyValueEntry& entry) {
-        if (!found && !entry.isComment() && NamesEqual(file.content.bytes(entry.name), key))
-            found = &entry;
-    });
-    return found;
+    const qsizetype at = file.content.findKey(file.group, key);
+    return at < 0 ? nullptr : &file.content.entries[static_cast<std::size_t>(at)];
 }
 
 } // namespace

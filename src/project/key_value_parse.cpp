@@ -65,6 +65,16 @@ void KeyValueContent::appendEntry(std::size_t section, const KeyValueEntry& entr
     s.last = at;
 }
 
+qsizetype KeyValueContent::findKey(std::size_t section, QByteArrayView name) const {
+    for (qsizetype at = sections[section].first; at >= 0;) {
+        const KeyValueEntry& entry = entries[static_cast<std::size_t>(at)];
+        if (!entry.isComment() && NamesEqual(bytes(entry.name), name))
+            return at;
+        at = entry.next;
+    }
+    return -1;
+}
+
 KeyValueContent ParseKeyValueText(const QByteArray& fileBytes) {
     KeyValueContent content;
     // After a byte-order mark the bytes are UTF-8 already and are kept as they

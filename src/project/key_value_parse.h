@@ -74,6 +74,9 @@ struct KeyValueContent {
     TextPiece append(QByteArrayView bytes);
     void appendEntry(std::size_t section, const KeyValueEntry& entry);
 
+    // The first key entry of the section with that name (comments passed over), or -1.
+    qsizetype findKey(std::size_t section, QByteArrayView name) const;
+
     template <typename Visit>
     void forEachEntry(const KeyValueSection& section, Visit visit) const {
         for (qsizetype at = section.first; at >= 0; at = entries[static_cast<std::size_t>(at)].next)
